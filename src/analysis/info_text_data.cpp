@@ -1,0 +1,9 @@
+#include "analysis/info_text_data.h"
+
+namespace orbelle {
+
+// The first piece keeps its trailing blank: the window joins both pieces with nothing in between.
+constinit const std::string_view kInfoTextFirst = "Eine genaue Aussage darüber, wie gut zwei Menschen zueinander passen, lässt sich nur treffen, wenn ein erfahrener Astrologe die vollständigen Horoskope beider Partner erstellt und sorgfältig miteinander vergleicht. Dieser Vergleich heißt Synastrie und bezieht neben der Sonne auch den Mond, den Aszendenten, die Planeten und ihre Winkel zueinander ein. Dieses Programm kann das nicht leisten: Es berücksichtigt ausschließlich den Stand der Sonne bei der Geburt, also das Sternzeichen, in dem jemand geboren ist. Die Analysen beschreiben deshalb den durchschnittlichen Vertreter eines jeden Zeichens und das, was typischerweise geschieht, wenn zwei solche Menschen aufeinandertreffen. Im wirklichen Leben prägen viele weitere Einflüsse den Charakter, und so gibt es auch unter den Paaren, die hier als kritisch gelten, viele glückliche Beziehungen. Bitte nimm die Auswertungen daher als Anregung und als Durchschnittswert, nicht als Urteil über Deine Liebe. ";
+constinit const std::string_view kInfoTextSecond = "Trotzdem wirst Du überrascht sein, wie gut Du Dich selbst und Deinen Partner in den Analysen wiedererkennst.";
+
+}  // namespace orbelle
