@@ -1,0 +1,216 @@
+#include "app/Form1.h"
+
+#include "app/Forms.h"
+#include "platform/ClickArea.h"
+#include "platform/Look.h"
+#include "platform/MessageBoxPort.h"
+#include "platform/QtText.h"
+#include "platform/Twips.h"
+#include "signs/SignCatalogue.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orbelle {
+
+namespace {
+
+// The background picture is a pixel or two larger than the client area; the rest is cut.
+constexpr QSize kBackgroundSize{558, 357};
+
+constexpr qreal kLabelPointSize = 9.75;
+constexpr qreal kControlPointSize = 8.25;
+
+struct SignArea {
+    std::string_view pictureControl;
+    QRect twips;
+    void (Form1::*handler)();
+};
+
+// Where each figure stands on the picture: a U that opens upwards.
+constexpr SignArea kSignAreas[] = {
+    {"stier", {600, 1200, 1095, 855}, &Form1::stier_Click},
+    {"widder", {600, 2040, 1215, 855}, &Form1::widder_Click},
+    {"fische", {600, 2880, 1215, 735}, &Form1::fische_Click},
+    {"wassermann", {1080, 3600, 1095, 1215}, &Form1::wassermann_Click},
+    {"steinbock", {2280, 4080, 975, 975}, &Form1::steinbock_Click},
+    {"schuetze", {3240, 4200, 1095, 1095}, &Form1::schuetze_Click},
+    {"skorpion", {4320, 4200, 1095, 1095}, &Form1::skorpion_Click},
+    {"waage", {5400, 4200, 855, 855}, &Form1::waage_Click},
+    {"jungfrau", {6240, 3600, 975, 975}, &Form1::jungfrau_Click},
+    {"loewe", {6360, 2760, 1455, 855}, &Form1::loewe_Click},
+    {"krebs", {6240, 1920, 1695, 855}, &Form1::krebs_Click},
+    {"zwilling", {6120, 1080, 1575, 855}, &Form1::zwilling_Click},
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(Look::comicSans(kLabelPointSize, true));
+    return label;
+}
+
+QComboBox* makePicker(QWidget* parent, const char* name, QRect geometry, const QString& tip)
+{
+    auto* picker = new QComboBox(parent);
+    picker->setObjectName(QLatin1String(name));
+    picker->setGeometry(geometry);
+    picker->setFont(Look::comicSans(kControlPointSize));
+    picker->setToolTip(tip);
+    picker->setMaxVisibleItems(12);
+    return picker;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                        const QString& tip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(Look::comicSans(kControlPointSize));
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(Forms& forms, MessageBoxPort& messageBox)
+    : Form(Border::FixedSingle)
+    , m_forms(forms)
+    , m_messageBox(messageBox)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orbelle 2.0"));
+    setClientSizeTwips(8355, 5325);
+
+    Label1 = makeLabel(this, "Label1", twipsRect(240, 120, 2175, 255),
+                       QStringLiteral("Dein Sternzeichen:"));
+    Ster = makeLabel(this, "Ster", twipsRect(5520, 120, 2775, 255),
+                     QStringLiteral("Sternzeichen des Partners:"));
+    cbo_astro1 = makePicker(this, "cbo_astro1", twipsRect(240, 600, 2175, 345),
+                            QStringLiteral("Hier kannst Du Dein Sternzeichen aussuchen"));
+    cbo_astro2 = makePicker(this, "cbo_astro2", twipsRect(5880, 600, 2175, 345),
+                            QStringLiteral("Hier kannst das Sterzeichen Deines Herzblattes aussuchen"));
+    Label2 = makeLabel(this, "Label2", twipsRect(3120, 720, 2175, 615),
+                       QStringLiteral("Ein Klick auf das Herz startet die Analyse!"));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Image1 = new ClickArea(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsRect(2760, 1440, 2775, 2415));
+    Image1->setToolTip(QStringLiteral("Analyse starten"));
+    Image1->setCursor(Look::heartCursor());
+    connect(Image1, &ClickArea::clicked, this, &Form1::Image1_Click);
+
+    createSignAreas();
+
+    Command3 = makeButton(this, "Command3", twipsRect(120, 4920, 1815, 375),
+                          QStringLiteral("Sternzeichenauswahl"),
+                          QStringLiteral("Wann ist welches Sternzeichen aktuell?"));
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    Command2 = makeButton(this, "Command2", twipsRect(6840, 4920, 1335, 375),
+                          QStringLiteral("Info"), QStringLiteral("Über Orbelle 2.0"));
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    setTabOrder(cbo_astro1, cbo_astro2);
+    setTabOrder(cbo_astro2, Command3);
+    setTabOrder(Command3, Command2);
+    cbo_astro1->setFocus();
+}
+
+void Form1::createSignAreas()
+{
+    const QCursor hand = Look::handCursor();
+    for (const SignArea& area : kSignAreas) {
+        const SignEntry* sign = findSignByPictureControl(area.pictureControl);
+        auto* clickArea = new ClickArea(this);
+        clickArea->setObjectName(toQString(area.pictureControl));
+        clickArea->setGeometry(twipsRect(area.twips.x(), area.twips.y(), area.twips.width(),
+                                         area.twips.height()));
+        clickArea->setToolTip(toQString(sign->displayName));
+        clickArea->setCursor(hand);
+        connect(clickArea, &ClickArea::clicked, this, area.handler);
+    }
+}
+
+void Form1::Form_Load()
+{
+    for (QComboBox* picker : {cbo_astro1, cbo_astro2}) {
+        for (const SignEntry& sign : signCatalogue())
+            picker->addItem(toQString(sign.displayName));
+        // A drop-down list would otherwise preselect its first item.
+        picker->setCurrentIndex(-1);
+    }
+}
+
+void Form1::Form_Unload()
+{
+    m_forms.birthDateWindow.unload();
+    m_forms.profileWindow.unload();
+    m_forms.analysisWindow.unload();
+    m_forms.aboutDialog.unload();
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_background.isNull() || m_background.devicePixelRatio() != ratio)
+        m_background = Look::renderSvg(QStringLiteral(":/orbelle/background.svg"),
+                                       kBackgroundSize, ratio);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void Form1::Image1_Click()
+{
+    if (cbo_astro1->currentText().isEmpty() || cbo_astro2->currentText().isEmpty()) {
+        m_messageBox.show("Es sind nicht alle nötigen Sternzeichen definiert",
+                          "Kein Sternzeichen angegeben");
+        return;
+    }
+    m_forms.analysisWindow.show();
+}
+
+void Form1::Command2_Click()
+{
+    m_forms.aboutDialog.show();
+}
+
+void Form1::Command3_Click()
+{
+    m_forms.birthDateWindow.show();
+}
+
+void Form1::showProfile(std::string_view pictureControl, ProfileWindow mode)
+{
+    const SignEntry* sign = findSignByPictureControl(pictureControl);
+    if (mode == ProfileWindow::Reopen)
+        m_forms.profileWindow.unload();
+    Form4& profile = m_forms.profileWindow.load();
+    profile.Text1->setPlainText(toQString(profileWindowText(*sign)));
+    profile.setWindowTitle(toQString(sign->displayName));
+    m_forms.profileWindow.show();
+}
+
+void Form1::widder_Click() { showProfile("widder", ProfileWindow::Reopen); }
+void Form1::stier_Click() { showProfile("stier", ProfileWindow::Reopen); }
+// The Zwillinge figure has always refreshed an open profile window where it stands.
+void Form1::zwilling_Click() { showProfile("zwilling", ProfileWindow::KeepInPlace); }
+void Form1::krebs_Click() { showProfile("krebs", ProfileWindow::Reopen); }
+void Form1::loewe_Click() { showProfile("loewe", ProfileWindow::Reopen); }
+void Form1::jungfrau_Click() { showProfile("jungfrau", ProfileWindow::Reopen); }
+void Form1::waage_Click() { showProfile("waage", ProfileWindow::Reopen); }
+void Form1::skorpion_Click() { showProfile("skorpion", ProfileWindow::Reopen); }
+void Form1::schuetze_Click() { showProfile("schuetze", ProfileWindow::Reopen); }
+void Form1::steinbock_Click() { showProfile("steinbock", ProfileWindow::Reopen); }
+void Form1::wassermann_Click() { showProfile("wassermann", ProfileWindow::Reopen); }
+void Form1::fische_Click() { showProfile("fische", ProfileWindow::Reopen); }
+
+} // namespace orbelle

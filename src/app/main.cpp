@@ -1,0 +1,13 @@
+#include "app/Forms.h"
+#include "platform/SystemPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    orbelle::SystemPlatform platform;
+    orbelle::Forms forms(platform.ports());
+    forms.mainWindow.show();
+    return app.exec();
+}

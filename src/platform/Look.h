@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace orbelle {
+
+// The shared look of the program's windows: fonts, colours, icon and pointers.
+namespace Look {
+
+// Long texts stand on this light yellow.
+inline constexpr QColor kTextGround{255, 255, 192};
+
+// The fonts are asked for by their Windows names; on Linux fontconfig maps Comic Sans MS
+// to Comic Neue (fonts-comic-neue) and Tahoma to a close sans-serif.
+QFont comicSans(qreal pointSize, bool bold = false);
+QFont tahoma(qreal pointSize, bool bold = false);
+
+// The yellow sun of every window's title bar.
+QIcon programIcon();
+
+// The pointing hand over the sign figures and links, hot spot at the fingertip.
+QCursor handCursor();
+
+// The small red heart over the main window's heart.
+QCursor heartCursor();
+
+// A picture from the compiled-in SVG artwork, rendered at the given logical size and
+// device pixel ratio so that it stays crisp on high-DPI screens.
+QPixmap renderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
+
+// Light yellow ground for a text box.
+void setTextGround(QWidget* widget);
+
+} // namespace Look
+
+} // namespace orbelle

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/PrinterPort.h"
+
+namespace orbelle {
+
+class SystemPrinter final : public PrinterPort {
+public:
+    Outcome print(const QTextDocument& document) override;
+};
+
+} // namespace orbelle
