@@ -1,7 +1,8 @@
 #include "platform/PdfPrinter.h"
 
+#include "platform/SystemPrinter.h"
+
 #include <QPrinter>
-#include <QTextDocument>
 
 namespace orbelle {
 
@@ -18,9 +19,10 @@ PrinterPort::Outcome PdfPrinter::print(const QTextDocument& document)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdfPath);
-    document.print(&printer);
+    // The same page work as on paper, so the file shows what the printer would get.
+    const bool printed = printDocument(document, printer);
     ++printCount;
-    return printer.printerState() == QPrinter::Error ? Outcome::Failed : Outcome::Printed;
+    return printed ? Outcome::Printed : Outcome::Failed;
 }
 
 } // namespace orbelle
