@@ -1,4 +1,5 @@
 #include "app/Forms.h"
+#include "app/GermanTranslation.h"
 #include "platform/SystemPlatform.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    orbelle::setUpApplication(app);
     orbelle::SystemPlatform platform;
     orbelle::Forms forms(platform.ports());
     forms.mainWindow.show();
