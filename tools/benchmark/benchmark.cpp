@@ -1,6 +1,7 @@
 // orbelle_benchmark [RUNS]
 // Starts the probe RUNS times (default 30) for Orbelle and for a bare Qt window, in
-// alternation, and prints the median time from process start to the first painted window.
+// alternation, and prints medians: process start to the first painted window, peak
+// resident memory, and (in one further run) heart click to the analysis window painted.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,24 +9,48 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
 
-double startupMs(const QString& probe, const QString& variant)
+struct ProbeRun {
+    double startupMs = -1;
+    double maxRssMiB = -1;
+    std::vector<double> heartMs;
+};
+
+std::optional<ProbeRun> runProbe(const QString& probe, const QString& mode)
 {
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(probe, {variant});
+    process.start(probe, {mode});
     if (!process.waitForStarted(10000))
-        return -1;
-    QByteArray output;
-    while (!output.contains("shown") && process.waitForReadyRead(10000))
-        output += process.readAllStandardOutput();
-    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        return std::nullopt;
+    ProbeRun run;
+    QByteArray pending;
+    bool finished = false;
+    while (!finished && process.waitForReadyRead(20000)) {
+        pending += process.readAllStandardOutput();
+        qsizetype newline;
+        while ((newline = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(newline).trimmed();
+            pending.remove(0, newline + 1);
+            if (line == "shown")
+                run.startupMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            else if (line.startsWith("heart_us "))
+                run.heartMs.push_back(line.mid(9).toDouble() / 1000.0);
+            else if (line.startsWith("maxrss_kib ")) {
+                run.maxRssMiB = line.mid(11).toDouble() / 1024.0;
+                finished = true;
+            }
+        }
+    }
     process.waitForFinished(10000);
-    return output.contains("shown") ? ms : -1;
+    if (run.startupMs < 0 || run.maxRssMiB < 0)
+        return std::nullopt;
+    return run;
 }
 
 double median(std::vector<double> values)
@@ -33,6 +58,11 @@ double median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+QString fixed(double value, int decimals = 1)
+{
+    return QString::number(value, 'f', decimals);
 }
 
 } // namespace
@@ -44,20 +74,35 @@ int main(int argc, char* argv[])
     const QString probe = QCoreApplication::applicationDirPath()
                           + QStringLiteral("/orbelle_startup_probe");
     QTextStream out(stdout);
-    std::vector<double> orbelle, bare;
-    startupMs(probe, QStringLiteral("orbelle")); // warm the file cache once
+    std::vector<double> orbelleStart, bareStart, orbelleMem, bareMem;
+    runProbe(probe, QStringLiteral("orbelle")); // warm the file cache once
     for (int i = 0; i < runs; ++i) {
-        orbelle.push_back(startupMs(probe, QStringLiteral("orbelle")));
-        bare.push_back(startupMs(probe, QStringLiteral("bare")));
+        const auto orbelle = runProbe(probe, QStringLiteral("orbelle"));
+        const auto bare = runProbe(probe, QStringLiteral("bare"));
+        if (!orbelle || !bare) {
+            out << "a probe did not show its window (is there a display? try xvfb-run -a)\n";
+            return 1;
+        }
+        orbelleStart.push_back(orbelle->startupMs);
+        orbelleMem.push_back(orbelle->maxRssMiB);
+        bareStart.push_back(bare->startupMs);
+        bareMem.push_back(bare->maxRssMiB);
     }
-    if (std::count(orbelle.begin(), orbelle.end(), -1) || std::count(bare.begin(), bare.end(), -1)) {
-        out << "a probe did not show its window (is there a display?)\n";
+    const auto heart = runProbe(probe, QStringLiteral("heart"));
+    if (!heart) {
+        out << "the heart probe did not finish\n";
         return 1;
     }
-    const double o = median(orbelle), b = median(bare);
-    out << "runs per variant:              " << runs << '\n'
-        << "start to main window, Orbelle: " << QString::number(o, 'f', 1) << " ms (median)\n"
-        << "start to window, bare Qt:      " << QString::number(b, 'f', 1) << " ms (median)\n"
-        << "ratio Orbelle / bare:          " << QString::number(o / b, 'f', 2) << '\n';
+    const double o = median(orbelleStart), b = median(bareStart);
+    out << "runs per variant:                    " << runs << '\n'
+        << "start to main window shown, Orbelle: " << fixed(o) << " ms (median)\n"
+        << "start to window shown, bare Qt:      " << fixed(b) << " ms (median)\n"
+        << "ratio Orbelle / bare:                " << fixed(o / b, 2) << '\n'
+        << "heart click to analysis shown:       " << fixed(median(heart->heartMs), 2)
+        << " ms (median of " << heart->heartMs.size() << ")\n"
+        << "peak resident memory, Orbelle:       " << fixed(median(orbelleMem)) << " MiB\n"
+        << "peak resident memory, bare Qt:       " << fixed(median(bareMem)) << " MiB\n"
+        << "difference:                          " << fixed(median(orbelleMem) - median(bareMem))
+        << " MiB\n";
     return 0;
 }
