@@ -24,6 +24,9 @@ constexpr QSize kBackgroundSize{558, 357};
 constexpr qreal kLabelPointSize = 9.75;
 constexpr qreal kControlPointSize = 8.25;
 
+// Ctrl+Return starts the analysis from anywhere in the main window.
+constexpr QKeyCombination kHeartShortcut{Qt::ControlModifier, Qt::Key_Return};
+
 struct SignArea {
     std::string_view pictureControl;
     QRect twips;
@@ -107,6 +110,12 @@ Form1::Form1(Forms& forms, MessageBoxPort& messageBox)
     Image1->setGeometry(twipsRect(2760, 1440, 2775, 2415));
     Image1->setToolTip(QStringLiteral("Analyse starten"));
     Image1->setCursor(Look::heartCursor());
+    // The heart has no focus stop of its own; keyboard users reach it by its shortcut.
+    Image1->setShortcut(kHeartShortcut);
+    Image1->setAccessibleName(QStringLiteral("Analyse starten"));
+    Image1->setAccessibleDescription(
+        QStringLiteral("Zeigt die Partnerschaftsanalyse für die beiden gewählten Sternzeichen. "
+                       "Tastenkürzel: Strg+Eingabe"));
     connect(Image1, &ClickArea::clicked, this, &Form1::Image1_Click);
 
     createSignAreas();
@@ -118,6 +127,9 @@ Form1::Form1(Forms& forms, MessageBoxPort& messageBox)
     Command2 = makeButton(this, "Command2", twipsRect(6840, 4920, 1335, 375),
                           QStringLiteral("Info"), QStringLiteral("Über Orbelle 2.0"));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    cbo_astro1->setAccessibleName(QStringLiteral("Dein Sternzeichen"));
+    cbo_astro2->setAccessibleName(QStringLiteral("Sternzeichen des Partners"));
 
     setTabOrder(cbo_astro1, cbo_astro2);
     setTabOrder(cbo_astro2, Command3);
@@ -135,6 +147,8 @@ void Form1::createSignAreas()
         clickArea->setGeometry(twipsRect(area.twips.x(), area.twips.y(), area.twips.width(),
                                          area.twips.height()));
         clickArea->setToolTip(toQString(sign->displayName));
+        clickArea->setAccessibleName(toQString(sign->displayName));
+        clickArea->setAccessibleDescription(QStringLiteral("Zeigt das Profil dieses Sternzeichens."));
         clickArea->setCursor(hand);
         connect(clickArea, &ClickArea::clicked, this, area.handler);
     }

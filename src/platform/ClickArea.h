@@ -1,26 +1,20 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace orbelle {
 
 // An invisible area over part of a window's picture: it draws nothing, takes no focus,
 // shows its tooltip and pointer, and reports a click when the button is released over it.
-class ClickArea final : public QWidget {
+// Being a button, it is announced as one to assistive technology and can have a shortcut.
+class ClickArea final : public QAbstractButton {
     Q_OBJECT
 
 public:
     explicit ClickArea(QWidget* parent);
 
-Q_SIGNALS:
-    void clicked();
-
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace orbelle

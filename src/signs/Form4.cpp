@@ -23,6 +23,7 @@ Form4::Form4()
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Look::setTextGround(Text1);
+    Text1->setAccessibleName(QStringLiteral("Profil des Sternzeichens"));
     Text1->setFocus();
 }
 
