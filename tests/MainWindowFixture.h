@@ -2,8 +2,12 @@
 
 #include "app/Forms.h"
 #include "platform/FakeClipboard.h"
+#include "platform/FakeFileTest.h"
+#include "platform/FakeProgramStart.h"
+#include "platform/FakeRegistry.h"
 #include "platform/PdfPrinter.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/RecordingShell.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -18,15 +22,26 @@ struct MainWindowFixture {
     orbelle::FakeClipboard clipboard;
     QTemporaryDir printDir;
     orbelle::PdfPrinter printer{printDir.filePath(QStringLiteral("print.pdf"))};
+    orbelle::FakeRegistry registry;
+    orbelle::RecordingShell shell;
+    orbelle::FakeProgramStart programStart;
+    orbelle::FakeFileTest fileTest;
     std::unique_ptr<orbelle::Forms> forms;
 
-    orbelle::Platform platform() { return {messageBox, clipboard, printer}; }
+    orbelle::Platform platform()
+    {
+        return {messageBox, clipboard, printer, registry, shell, programStart, fileTest};
+    }
 
     orbelle::Form1& start()
     {
         messageBox.messages.clear();
         clipboard = {};
         printer.simulated = orbelle::PrinterPort::Outcome::Printed;
+        registry = {};
+        shell = {};
+        programStart = {};
+        fileTest = {};
         forms = std::make_unique<orbelle::Forms>(platform());
         forms->mainWindow.show();
         return *forms->mainWindow.loaded();

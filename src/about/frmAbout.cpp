@@ -1,6 +1,75 @@
 #include "about/frmAbout.h"
 
+#include "about/AboutTexts.h"
+#include "about/LinkLabel.h"
+#include "about/SysInfo.h"
+#include "platform/Look.h"
+#include "platform/QtText.h"
+#include "platform/ShellPort.h"
+#include "platform/Twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
 namespace orbelle {
+
+namespace {
+
+constexpr QSize kLogoSize{51, 36};
+constexpr qreal kCaptionPointSize = 9.75;
+constexpr qreal kTitlePointSize = 12;
+
+// The etched separator: a grey hairline over a white line two pixels wide.
+constexpr QColor kEtchShadow{128, 128, 128};
+constexpr QColor kEtchLight{255, 255, 255};
+
+// The link labels may grow to the right up to a small gap before the buttons, so that an
+// address in a wider stand-in font is not cut off.
+constexpr int kButtonColumnTwips = 4320;
+constexpr int kGapTwips = 120;
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* makeCaption(QWidget* parent, const char* name, QRect geometry, const QString& text)
+{
+    QLabel* label = makeLabel(parent, name, geometry);
+    label->setFont(Look::tahoma(kCaptionPointSize));
+    label->setText(text);
+    return label;
+}
+
+LinkLabel* makeLink(QWidget* parent, const char* name, QRect geometry, std::string_view address)
+{
+    auto* link = new LinkLabel(parent);
+    link->setObjectName(QLatin1String(name));
+    link->setText(toQString(address));
+    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int needed = link->fontMetrics().horizontalAdvance(link->text()) + 2;
+    const int room = twips(kButtonColumnTwips - kGapTwips) - geometry.left();
+    geometry.setWidth(std::max(geometry.width(), std::min(needed, room)));
+    link->setGeometry(geometry);
+    return link;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
 
 frmAbout::frmAbout(const Platform& platform)
     : Form(Border::FixedTool)
@@ -8,6 +77,137 @@ frmAbout::frmAbout(const Platform& platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setClientSizeTwips(5730, 4635);
+
+    picIcon = makeLabel(this, "picIcon", twipsRect(120, 120, 825, 600));
+    picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picIcon->setLineWidth(2);
+    picIcon->setAlignment(Qt::AlignCenter);
+
+    lblTitle = makeLabel(this, "lblTitle", twipsRect(1200, 120, 4365, 360));
+    lblTitle->setFont(Look::tahoma(kTitlePointSize, true));
+    lblDescription = makeLabel(this, "lblDescription", twipsRect(1200, 600, 4365, 1770));
+    lblDescription->setWordWrap(true);
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", twipsRect(270, 2625, 5310, 585));
+    lblDisclaimer->setWordWrap(true);
+
+    Label1 = makeCaption(this, "Label1", twipsRect(240, 3360, 1695, 255),
+                         QStringLiteral("Mail an den Autor:"));
+    lbl_mail = makeLink(this, "lbl_mail", twipsRect(2040, 3360, 1575, 255),
+                        AboutTexts::kMailAddress);
+    cmdOK = makeButton(this, "cmdOK", twipsRect(4320, 3360, 1260, 345), QStringLiteral("OK"));
+    Label2 = makeCaption(this, "Label2", twipsRect(240, 3720, 1695, 255),
+                         QStringLiteral("Homepage:"));
+    link1 = makeLink(this, "link1", twipsRect(2040, 3720, 1335, 255), AboutTexts::kHomepage);
+    cmdSysInfo = makeButton(this, "cmdSysInfo", twipsRect(4320, 3840, 1245, 345),
+                            QStringLiteral("&Systeminfo..."));
+    Label3 = makeCaption(this, "Label3", twipsRect(240, 4080, 1695, 255),
+                         QStringLiteral("Astrologie:"));
+    link2 = makeLink(this, "link2", twipsRect(2040, 4080, 1695, 255), AboutTexts::kAstrologyPage);
+
+    // OK is the default button; Enter on another button presses that one, as usual.
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    cmdSysInfo->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(lbl_mail, &LinkLabel::clicked, this, &frmAbout::lbl_mail_Click);
+    connect(link1, &LinkLabel::clicked, this, &frmAbout::link1_Click);
+    connect(link2, &LinkLabel::clicked, this, &frmAbout::link2_Click);
+
+    setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(toQString(AboutTexts::kWindowTitle));
+    lblTitle->setText(toQString(AboutTexts::kProductTitle));
+    // The credit text keeps its CR LF breaks; a label breaks lines at "\n" alone.
+    lblDescription->setText(
+        toQString(AboutTexts::creditText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    lblDisclaimer->setText(toQString(AboutTexts::disclaimer()));
+    renderLogo();
+}
+
+void frmAbout::renderLogo()
+{
+    picIcon->setPixmap(
+        Look::renderSvg(QStringLiteral(":/orbelle/logo.svg"), kLogoSize, devicePixelRatioF()));
+}
+
+bool frmAbout::event(QEvent* event)
+{
+    // Moved to a screen of another scale: draw the logo anew rather than stretch it.
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
+        const QPixmap logo = picIcon->pixmap();
+        if (logo.isNull() || logo.devicePixelRatio() != devicePixelRatioF())
+            renderLogo();
+    }
+    return Form::event(event);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Reaches the window when no button took the key itself.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            break;
+        event->accept();
+        cmdOK_Click();
+        return;
+    default:
+        break;
+    }
+    Form::keyPressEvent(event);
+}
+
+void frmAbout::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPoint shadowFrom = twipsPoint(90, 2445);
+    const QPoint lightFrom = twipsPoint(105, 2460);
+    const int right = twips(5654);
+    painter.fillRect(QRect(shadowFrom, QSize(right - shadowFrom.x(), 1)), kEtchShadow);
+    painter.fillRect(QRect(lightFrom, QSize(right - lightFrom.x(), 2)), kEtchLight);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo()
+{
+    orbelle::StartSysInfo({m_platform.registry, m_platform.fileTest, m_platform.programStart,
+                           m_platform.messageBox});
+}
+
+void frmAbout::openLink(const std::string& file)
+{
+    m_platform.shell.open(static_cast<std::uintptr_t>(winId()), file);
+}
+
+void frmAbout::lbl_mail_Click()
+{
+    openLink(AboutTexts::mailLink(toStdString(lbl_mail->text())));
+}
+
+void frmAbout::link1_Click()
+{
+    openLink(toStdString(link1->text()));
+}
+
+void frmAbout::link2_Click()
+{
+    openLink(toStdString(link2->text()));
 }
 
 } // namespace orbelle

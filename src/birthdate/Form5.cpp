@@ -1,13 +1,75 @@
 #include "birthdate/Form5.h"
 
+#include "birthdate/BirthDateAnswer.h"
+#include "platform/QtText.h"
+#include "platform/Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
 namespace orbelle {
+
+namespace {
+
+QComboBox* makeList(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    // A drop-down list: choosing only, no typing.
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+} // namespace
 
 Form5::Form5()
     : Form(Border::FixedTool)
+    , Combo1(makeList(this, "Combo1", twipsRect(248, 120, 735, 315)))
+    , Combo2(makeList(this, "Combo2", twipsRect(1088, 120, 1215, 315)))
+    , Label1(new QLabel(this))
+    , Command1(new QPushButton(QStringLiteral("Start"), this))
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Sternzeichen"));
     setClientSizeTwips(2550, 1815);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(248, 600, 2055, 615));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setText(
+        QStringLiteral("Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen."));
+
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(248, 1320, 2055, 375));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+
+    setTabOrder(Combo1, Combo2);
+    setTabOrder(Combo2, Command1);
+    Combo1->setFocus();
+}
+
+void Form5::Form_Load()
+{
+    for (const std::string_view month : birthDateMonths())
+        Combo2->addItem(toQString(month));
+    for (const std::string_view day : birthDateDays())
+        Combo1->addItem(toQString(day));
+    // A drop-down list would otherwise preselect its first item.
+    Combo2->setCurrentIndex(-1);
+    Combo1->setCurrentIndex(-1);
+}
+
+void Form5::Command1_Click()
+{
+    Label1->setText(toQString(
+        BirthDateAnswer(toStdString(Combo1->currentText()), toStdString(Combo2->currentText()))));
 }
 
 } // namespace orbelle

@@ -1,0 +1,124 @@
+#include "about/SysInfo.h"
+
+#include "platform/FileTestPort.h"
+#include "platform/MessageBoxPort.h"
+#include "platform/ProgramStartPort.h"
+#include "platform/RegistryPort.h"
+
+#include <array>
+
+namespace orbelle {
+
+namespace {
+
+constexpr std::size_t kValueBufferSize = 1024;
+
+constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr std::string_view kToolValue = "PATH";
+constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr std::string_view kFolderValue = "MSINFO";
+constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
+
+// Closes an opened key however GetKeyValue is left, the zero-length error included.
+class OpenKey {
+public:
+    OpenKey(RegistryPort& registry, RegistryPort::Key key)
+        : m_registry(registry)
+        , m_key(key)
+    {
+    }
+    ~OpenKey() { m_registry.closeKey(m_key); }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+
+private:
+    RegistryPort& m_registry;
+    RegistryPort::Key m_key;
+};
+
+std::int32_t littleEndianInt32(const std::array<std::uint8_t, kValueBufferSize>& data)
+{
+    const std::uint32_t bits = static_cast<std::uint32_t>(data[0])
+                               | static_cast<std::uint32_t>(data[1]) << 8
+                               | static_cast<std::uint32_t>(data[2]) << 16
+                               | static_cast<std::uint32_t>(data[3]) << 24;
+    return static_cast<std::int32_t>(bits);
+}
+
+} // namespace
+
+bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
+                 std::string_view valueName, std::string& value)
+{
+    // The program only reads: asking for more is refused under HKEY_LOCAL_MACHINE to
+    // every user without administrator rights.
+    RegistryPort::Key key = 0;
+    if (registry.openKey(root, keyPath, RegistryAccess::kRead, key) != kRegistrySuccess) {
+        value.clear();
+        return false;
+    }
+    const OpenKey closeOnExit(registry, key);
+
+    std::array<std::uint8_t, kValueBufferSize> data{};
+    std::uint32_t type = RegistryType::kNone;
+    std::uint32_t size = 0;
+    if (registry.queryValue(key, valueName, type, data, size) != kRegistrySuccess
+        || size > data.size()) {
+        value.clear();
+        return false;
+    }
+    if (size == 0)
+        throw EmptyRegistryValue();
+
+    // A text stored with its terminating zero loses just that zero.
+    const std::size_t kept = data[size - 1] == 0 ? size - 1 : size;
+
+    switch (type) {
+    case RegistryType::kString:
+        value = registry.ansiToUtf8(
+            std::string_view(reinterpret_cast<const char*>(data.data()), kept));
+        break;
+    case RegistryType::kDword:
+        // The buffer is zero-filled, so a shorter value still reads as a number.
+        value = std::to_string(littleEndianInt32(data));
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+namespace {
+
+bool launchTool(const SysInfoPorts& ports)
+{
+    std::string path;
+    // A tool path registered by the tool itself is trusted as it is.
+    if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, kToolKey, kToolValue, path)) {
+        if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, kFolderKey, kFolderValue,
+                         path))
+            return false;
+        // Appended unchanged, even after a folder that ends in a backslash.
+        path.append(kToolFile);
+        if (!ports.fileTest.isOrdinaryFile(path))
+            return false;
+    }
+    return ports.programStart.start(path);
+}
+
+} // namespace
+
+void StartSysInfo(const SysInfoPorts& ports)
+{
+    bool started = false;
+    try {
+        started = launchTool(ports);
+    } catch (...) {
+        // A zero-length value or a platform error: the user hears the same as for any
+        // other way the launch can fail.
+    }
+    if (!started)
+        ports.messageBox.show(kSysInfoUnavailable);
+}
+
+} // namespace orbelle

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orbelle {
+
+class FileTestPort;
+class MessageBoxPort;
+class ProgramStartPort;
+class RegistryPort;
+
+// What the "Systeminfo" button reports when no tool can be found or started.
+inline constexpr std::string_view kSysInfoUnavailable =
+    "Systeminformationen sind momentan nicht verfügbar";
+
+// Raised by GetKeyValue for a value that the registry reports with no bytes at all.
+class EmptyRegistryValue : public std::runtime_error {
+public:
+    EmptyRegistryValue()
+        : std::runtime_error("registry value of zero length")
+    {
+    }
+};
+
+// Reads one registry value into value: a text converted from the ANSI code page, or a
+// DWORD as signed decimal text; any other type leaves value as it was passed in and
+// still counts as read. On false, value is empty. Opens the key for reading only.
+bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
+                 std::string_view valueName, std::string& value);
+
+// The ports the system-information launch goes through.
+struct SysInfoPorts {
+    RegistryPort& registry;
+    FileTestPort& fileTest;
+    ProgramStartPort& programStart;
+    MessageBoxPort& messageBox;
+};
+
+// Starts the system-information tool found through the registry, or tells the user
+// that it is unavailable. Never throws.
+void StartSysInfo(const SysInfoPorts& ports);
+
+} // namespace orbelle
