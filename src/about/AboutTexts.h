@@ -5,8 +5,8 @@
 
 namespace orbelle {
 
-// The About dialog's fixed texts. The program has no public site yet, so its addresses
-// stay under the reserved example domain until it has one.
+// The About dialog's fixed texts. Neither the program nor its astrology partner has a
+// public site yet, so the addresses stay under reserved example domains until they do.
 namespace AboutTexts {
 
 inline constexpr std::string_view kWindowTitle = "Info zu Orbelle 2.0";
@@ -14,7 +14,8 @@ inline constexpr std::string_view kProductTitle = "Orbelle 2.0";
 
 inline constexpr std::string_view kMailAddress = "autor@orbelle.example";
 inline constexpr std::string_view kHomepage = "www.orbelle.example";
-inline constexpr std::string_view kAstrologyPage = "www.sterne.orbelle.example";
+// The astrology partner has a site of its own.
+inline constexpr std::string_view kAstrologyPage = "www.sterne.example";
 
 // Four credit lines with an empty line between each two, CR LF breaks, none at the end.
 std::string creditText();

@@ -1,5 +1,6 @@
 #include "about/LinkLabel.h"
 
+#include "about/AboutLook.h"
 #include "platform/Look.h"
 
 #include <QMouseEvent>
@@ -16,7 +17,7 @@ constexpr qreal kLinkPointSize = 9.75;
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {
-    QFont font = Look::tahoma(kLinkPointSize);
+    QFont font = aboutTahoma(kLinkPointSize);
     font.setUnderline(true);
     setFont(font);
     QPalette palette = this->palette();

@@ -1,5 +1,6 @@
 #include "about/frmAbout.h"
 
+#include "about/AboutLook.h"
 #include "about/AboutTexts.h"
 #include "about/LinkLabel.h"
 #include "about/SysInfo.h"
@@ -43,7 +44,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry)
 QLabel* makeCaption(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
     QLabel* label = makeLabel(parent, name, geometry);
-    label->setFont(Look::tahoma(kCaptionPointSize));
+    label->setFont(aboutTahoma(kCaptionPointSize));
     label->setText(text);
     return label;
 }
@@ -84,7 +85,7 @@ frmAbout::frmAbout(const Platform& platform)
     picIcon->setAlignment(Qt::AlignCenter);
 
     lblTitle = makeLabel(this, "lblTitle", twipsRect(1200, 120, 4365, 360));
-    lblTitle->setFont(Look::tahoma(kTitlePointSize, true));
+    lblTitle->setFont(aboutTahoma(kTitlePointSize, true));
     lblDescription = makeLabel(this, "lblDescription", twipsRect(1200, 600, 4365, 1770));
     lblDescription->setWordWrap(true);
     lblDisclaimer = makeLabel(this, "lblDisclaimer", twipsRect(270, 2625, 5310, 585));

@@ -23,6 +23,31 @@ QComboBox* makeList(QWidget* parent, const char* name, QRect geometry)
     return list;
 }
 
+// The window was laid out for the small dialog font of its time: the instruction fills
+// three lines of its label. Desktop fonts today are larger, so the window's font is made
+// as large as the desktop's default allows while the instruction still fits: condensed
+// first, then smaller in steps, never below a size that stays readable.
+QFont fittingFont(QLabel* label)
+{
+    QFont font = label->font();
+    const qreal defaultSize = font.pointSizeF() > 0 ? font.pointSizeF() : 9.0;
+    constexpr qreal kSmallest = 7.0;
+    constexpr qreal kStep = 0.25;
+    auto fits = [label](const QFont& candidate) {
+        label->setFont(candidate);
+        return label->heightForWidth(label->width()) <= label->height();
+    };
+    if (fits(font))
+        return font;
+    font.setStretch(QFont::SemiCondensed);
+    for (qreal size = defaultSize; size >= kSmallest; size -= kStep) {
+        font.setPointSizeF(size);
+        if (fits(font))
+            return font;
+    }
+    return font;
+}
+
 } // namespace
 
 Form5::Form5()
@@ -43,6 +68,9 @@ Form5::Form5()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(
         QStringLiteral("Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen."));
+    // One font for all controls, as the window has always had.
+    setFont(fittingFont(Label1));
+    Label1->setFont(QFont());
 
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(248, 1320, 2055, 375));
