@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -48,17 +49,36 @@ std::string childProgram()
     return folderOf(ownPath()) + "\\orbelle_wine_child.exe";
 }
 
-// A folder of this run under the temporary folder, with blanks in its name.
-const std::string& scratch()
-{
-    static const std::string folder = [] {
+// A folder of this run under the temporary folder, with blanks in its name, removed
+// when the run ends.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
-        std::string path = std::string(temp) + "orbelle wine " + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(path.c_str(), nullptr);
-        return path;
-    }();
-    return folder;
+        m_path = std::string(temp) + "orbelle wine " + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(m_path.c_str(), nullptr);
+    }
+    ~ScratchFolder()
+    {
+        // The children have long ended; whatever is still held stays for Wine to drop.
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+const std::string& scratch()
+{
+    static const ScratchFolder folder;
+    return folder.path();
 }
 
 std::string copyChild(const std::string& relative)

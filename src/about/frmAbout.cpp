@@ -191,6 +191,12 @@ void frmAbout::StartSysInfo()
                            m_platform.messageBox});
 }
 
+bool frmAbout::GetKeyValue(std::uint32_t root, std::string_view keyPath,
+                           std::string_view valueName, std::string& value)
+{
+    return orbelle::GetKeyValue(m_platform.registry, root, keyPath, valueName, value);
+}
+
 void frmAbout::openLink(const std::string& file)
 {
     m_platform.shell.open(static_cast<std::uintptr_t>(winId()), file);

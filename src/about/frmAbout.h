@@ -3,6 +3,10 @@
 #include "platform/Form.h"
 #include "platform/Platform.h"
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 class QLabel;
 class QPushButton;
 
@@ -41,6 +45,10 @@ public:
 
     // Starts the system-information tool or says that it is unavailable.
     void StartSysInfo();
+
+    // Reads one registry value through the dialog's registry (see the free GetKeyValue).
+    bool GetKeyValue(std::uint32_t root, std::string_view keyPath, std::string_view valueName,
+                     std::string& value);
 
 protected:
     bool event(QEvent* event) override;
