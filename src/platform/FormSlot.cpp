@@ -28,17 +28,21 @@ Form& FormSlotBase::loadForm()
 void FormSlotBase::show()
 {
     Form& form = loadForm();
-    if (!form.isVisible() && !form.testAttribute(Qt::WA_Moved)) {
+    if (form.isVisible()) {
+        // Already open somewhere behind other windows: only bring it to the front.
+        form.raise();
+        form.activateWindow();
+        return;
+    }
+    if (!form.testAttribute(Qt::WA_Moved)) {
         // First show of this load: centred on the screen.
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = form.frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             form.move(frame.topLeft());
         }
     }
     form.show();
-    form.raise();
     form.activateWindow();
 }
 
