@@ -83,6 +83,7 @@ frmAbout::frmAbout(const Platform& platform)
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
     picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setAccessibleName(QStringLiteral("Logo von Orbelle: zwei Herzen"));
 
     lblTitle = makeLabel(this, "lblTitle", twipsRect(1200, 120, 4365, 360));
     lblTitle->setFont(aboutTahoma(kTitlePointSize, true));
@@ -104,6 +105,10 @@ frmAbout::frmAbout(const Platform& platform)
     Label3 = makeCaption(this, "Label3", twipsRect(240, 4080, 1695, 255),
                          QStringLiteral("Astrologie:"));
     link2 = makeLink(this, "link2", twipsRect(2040, 4080, 1695, 255), AboutTexts::kAstrologyPage);
+
+    lbl_mail->setAccessibleDescription(QStringLiteral("Schreibt eine Mail an den Autor."));
+    link1->setAccessibleDescription(QStringLiteral("Öffnet die Homepage im Browser."));
+    link2->setAccessibleDescription(QStringLiteral("Öffnet die Astrologie-Seite im Browser."));
 
     // OK is the default button; Enter on another button presses that one, as usual.
     cmdOK->setDefault(true);

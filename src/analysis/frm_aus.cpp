@@ -61,6 +61,7 @@ frm_aus::frm_aus(AnalysisFields& fields, const Platform& platform,
     setAutoFillBackground(true);
 
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setAccessibleName(QStringLiteral("Astro-Analyse"));
     RichTextBox1->setGeometry(twipsRect(240, 240, 7815, 6375));
     RichTextBox1->setFont(Look::comicSans(kTextPointSize));
     RichTextBox1->setAcceptRichText(false);

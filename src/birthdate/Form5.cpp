@@ -78,6 +78,10 @@ Form5::Form5()
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
+    Combo1->setAccessibleName(QStringLiteral("Geburtstag"));
+    Combo2->setAccessibleName(QStringLiteral("Geburtsmonat"));
+    Command1->setAccessibleDescription(QStringLiteral("Nennt das Sternzeichen zum gewählten Datum."));
+
     setTabOrder(Combo1, Combo2);
     setTabOrder(Combo2, Command1);
     Combo1->setFocus();
