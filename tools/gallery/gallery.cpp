@@ -1,6 +1,6 @@
 // orbelle_gallery OUTDIR [SCALE...]
 // Renders every window of Orbelle in its main states into OUTDIR/<window>-<state>@<scale>x.png,
-// on the offscreen platform and on test doubles, once per scale factor (default 1 and 2).
+// on the offscreen platform and on test doubles, once per scale factor (default 1, 1.5, 2).
 
 #include "app/Forms.h"
 #include "platform/FakeClipboard.h"
@@ -153,7 +153,7 @@ int main(int argc, char* argv[])
         return renderAll(outDir, scales.front(), 1, argv);
     }
     if (scales.isEmpty())
-        scales = {QStringLiteral("1"), QStringLiteral("2")};
+        scales = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
     // Several scales: run this program once for each.
     for (const QString& scale : scales) {
         const int rc = QProcess::execute(QString::fromLocal8Bit(argv[0]), {outDir, scale});
