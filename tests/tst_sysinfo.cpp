@@ -9,7 +9,6 @@
 #include "platform/FakeFileTest.h"
 #include "platform/FakeProgramStart.h"
 #include "platform/FakeRegistry.h"
-#include "platform/Platform.h"
 #include "platform/RecordingMessageBox.h"
 
 #include <string>
@@ -295,14 +294,6 @@ GROUP(startSysInfoGoesOnAfterARefusedFirstKey)
         CASE(open.path);
         CHECK_EQ(open.access & RegistryAccess::kAnyWrite, 0u);
     }
-}
-
-GROUP(aMachineWithoutThePortsHasNoTool)
-{
-    RecordingMessageBox messageBox;
-    StartSysInfo({absentRegistry(), absentFileTest(), absentProgramStart(), messageBox});
-    CHECK_EQ(messageBox.messages.size(), 1u);
-    CHECK_EQ(messageBox.messages.at(0).prompt, kSysInfoUnavailable);
 }
 
 GROUP(aboutTexts)

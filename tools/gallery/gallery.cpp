@@ -4,6 +4,10 @@
 
 #include "app/Forms.h"
 #include "platform/FakeClipboard.h"
+#include "platform/FakeFileTest.h"
+#include "platform/FakeProgramStart.h"
+#include "platform/FakeRegistry.h"
+#include "platform/RecordingShell.h"
 #include "platform/PdfPrinter.h"
 #include "platform/RecordingMessageBox.h"
 
@@ -117,8 +121,12 @@ int renderAll(const QString& outDir, const QString& scale, int argc, char* argv[
     RecordingMessageBox messageBox;
     FakeClipboard clipboard;
     PdfPrinter printer(QDir(outDir).filePath(QStringLiteral("gallery-print.pdf")));
+    FakeRegistry registry;
+    RecordingShell shell;
+    FakeProgramStart programStart;
+    FakeFileTest fileTest;
     for (const Shot& shot : shots()) {
-        Forms forms(Platform{messageBox, clipboard, printer});
+        Forms forms(Platform{messageBox, clipboard, printer, registry, shell, programStart, fileTest});
         forms.mainWindow.show();
         QWidget* window = shot.prepare(forms);
         if (!window) {
