@@ -7,6 +7,7 @@
 #include "platform/Look.h"
 #include "platform/QtText.h"
 #include "platform/ShellPort.h"
+#include "platform/Controls.h"
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
@@ -33,9 +34,7 @@ constexpr int kGapTwips = 120;
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    auto* label = placeControl<QLabel>(parent, name, geometry);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -60,14 +59,6 @@ LinkLabel* makeLink(QWidget* parent, const char* name, QRect geometry, std::stri
     geometry.setWidth(std::max(geometry.width(), std::min(needed, room)));
     link->setGeometry(geometry);
     return link;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 } // namespace
@@ -96,12 +87,12 @@ frmAbout::frmAbout(const Platform& platform)
                          QStringLiteral("Mail an den Autor:"));
     lbl_mail = makeLink(this, "lbl_mail", twipsRect(2040, 3360, 1575, 255),
                         AboutTexts::kMailAddress);
-    cmdOK = makeButton(this, "cmdOK", twipsRect(4320, 3360, 1260, 345), QStringLiteral("OK"));
+    cmdOK = placeControl<QPushButton>(this, "cmdOK", twipsRect(4320, 3360, 1260, 345), QStringLiteral("OK"));
     Label2 = makeCaption(this, "Label2", twipsRect(240, 3720, 1695, 255),
                          QStringLiteral("Homepage:"));
     link1 = makeLink(this, "link1", twipsRect(2040, 3720, 1335, 255), AboutTexts::kHomepage);
-    cmdSysInfo = makeButton(this, "cmdSysInfo", twipsRect(4320, 3840, 1245, 345),
-                            QStringLiteral("&Systeminfo..."));
+    cmdSysInfo = placeControl<QPushButton>(this, "cmdSysInfo", twipsRect(4320, 3840, 1245, 345),
+                                           QStringLiteral("&Systeminfo..."));
     Label3 = makeCaption(this, "Label3", twipsRect(240, 4080, 1695, 255),
                          QStringLiteral("Astrologie:"));
     link2 = makeLink(this, "link2", twipsRect(2040, 4080, 1695, 255), AboutTexts::kAstrologyPage);

@@ -2,6 +2,7 @@
 
 #include "analysis/info_text_data.h"
 #include "platform/ClipboardPort.h"
+#include "platform/Controls.h"
 #include "platform/Look.h"
 #include "platform/MessageBoxPort.h"
 #include "platform/PrinterPort.h"
@@ -27,9 +28,7 @@ constexpr QPoint kFrameBottomRight{8160, 6720};
 
 QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
+    auto* button = placeControl<QPushButton>(parent, name, geometry, text);
     // Enter must never copy, print or close behind the user's back.
     button->setAutoDefault(false);
     button->setDefault(false);

@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "platform/ClickArea.h"
+#include "platform/Controls.h"
 #include "platform/Look.h"
 #include "platform/MessageBoxPort.h"
 #include "platform/QtText.h"
@@ -51,18 +52,14 @@ constexpr SignArea kSignAreas[] = {
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    auto* label = placeControl<QLabel>(parent, name, geometry, text);
     label->setFont(Look::comicSans(kLabelPointSize, true));
     return label;
 }
 
 QComboBox* makePicker(QWidget* parent, const char* name, QRect geometry, const QString& tip)
 {
-    auto* picker = new QComboBox(parent);
-    picker->setObjectName(QLatin1String(name));
-    picker->setGeometry(geometry);
+    auto* picker = placeControl<QComboBox>(parent, name, geometry);
     picker->setFont(Look::comicSans(kControlPointSize));
     picker->setToolTip(tip);
     picker->setMaxVisibleItems(12);
@@ -72,9 +69,7 @@ QComboBox* makePicker(QWidget* parent, const char* name, QRect geometry, const Q
 QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text,
                         const QString& tip)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
+    auto* button = placeControl<QPushButton>(parent, name, geometry, text);
     button->setFont(Look::comicSans(kControlPointSize));
     button->setToolTip(tip);
     button->setAutoDefault(false);

@@ -1,6 +1,7 @@
 #include "birthdate/Form5.h"
 
 #include "birthdate/BirthDateAnswer.h"
+#include "platform/Controls.h"
 #include "platform/QtText.h"
 #include "platform/Twips.h"
 
@@ -14,9 +15,7 @@ namespace {
 
 QComboBox* makeList(QWidget* parent, const char* name, QRect geometry)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setGeometry(geometry);
+    auto* list = placeControl<QComboBox>(parent, name, geometry);
     // A drop-down list: choosing only, no typing.
     list->setEditable(false);
     list->setMaxVisibleItems(12);
