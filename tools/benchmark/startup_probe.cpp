@@ -1,5 +1,6 @@
-// orbelle_startup_probe orbelle|bare|heart
-// Starts exactly as the program does (or with a bare QWidget of the same size instead) and
+// orbelle_startup_probe orbelle|bare|label|heart
+// Starts exactly as the program does (or with a bare QWidget of the same size instead, with
+// "label" one that shows a single line of text, so that it loads the fonts too) and
 // prints "shown" once the window has been painted for the first time. With "heart" it then
 // opens the analysis window repeatedly through the heart and prints each time from the
 // click to the analysis window's first paint. Last it prints its peak resident memory.
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -103,9 +105,11 @@ int main(int argc, char* argv[])
 {
     const char* mode = argc > 1 ? argv[1] : "orbelle";
     QApplication app(argc, argv);
-    if (std::strcmp(mode, "bare") == 0) {
+    if (std::strcmp(mode, "bare") == 0 || std::strcmp(mode, "label") == 0) {
         QWidget window;
         window.setFixedSize(557, 355);
+        if (std::strcmp(mode, "label") == 0)
+            (new QLabel(QStringLiteral("Dein Sternzeichen:"), &window))->move(16, 8);
         FirstPaint firstPaint([] {
             reportShown();
             printPeakMemoryAndQuit();
