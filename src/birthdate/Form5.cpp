@@ -53,15 +53,14 @@ Form5::Form5()
     : Form(Border::FixedTool)
     , Combo1(makeList(this, "Combo1", twipsRect(248, 120, 735, 315)))
     , Combo2(makeList(this, "Combo2", twipsRect(1088, 120, 1215, 315)))
-    , Label1(new QLabel(this))
-    , Command1(new QPushButton(QStringLiteral("Start"), this))
+    , Label1(placeControl<QLabel>(this, "Label1", twipsRect(248, 600, 2055, 615)))
+    , Command1(placeControl<QPushButton>(this, "Command1", twipsRect(248, 1320, 2055, 375),
+                                         QStringLiteral("Start")))
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Sternzeichen"));
     setClientSizeTwips(2550, 1815);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(248, 600, 2055, 615));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,10 +68,9 @@ Form5::Form5()
         QStringLiteral("Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen."));
     // One font for all controls, as the window has always had.
     setFont(fittingFont(Label1));
+    // An empty font resolves nothing, so the label follows the window's font again.
     Label1->setFont(QFont());
 
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(248, 1320, 2055, 375));
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
