@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestSupport.h"
+
 #include "app/Forms.h"
 #include "platform/FakeClipboard.h"
 #include "platform/FakeFileTest.h"
@@ -9,9 +11,7 @@
 #include "platform/RecordingMessageBox.h"
 #include "platform/RecordingShell.h"
 
-#include <QComboBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 
@@ -28,23 +28,20 @@ struct MainWindowFixture {
     orbelle::FakeFileTest fileTest;
     std::unique_ptr<orbelle::Forms> forms;
 
-    orbelle::Platform platform()
-    {
-        return {messageBox, clipboard, printer, registry, shell, programStart, fileTest};
-    }
-
     orbelle::Form1& start()
     {
         messageBox.messages.clear();
         clipboard = {};
         printer.simulated = orbelle::PrinterPort::Outcome::Printed;
+        printer.printCount = 0;
         registry = {};
         shell = {};
         programStart = {};
         fileTest = {};
-        forms = std::make_unique<orbelle::Forms>(platform());
+        forms = std::make_unique<orbelle::Forms>(
+            orbelle::Platform{messageBox, clipboard, printer, registry, shell, programStart, fileTest});
         forms->mainWindow.show();
-        return *forms->mainWindow.loaded();
+        return main();
     }
 
     orbelle::Form1& main() { return *forms->mainWindow.loaded(); }
@@ -55,15 +52,36 @@ struct MainWindowFixture {
         main().cbo_astro2->setCurrentText(partner);
     }
 
-    // Clicks the centre of a control of the main window, found by its object name.
-    void click(const char* objectName)
+    void click(const char* objectName) { testing::clickChild(&main(), objectName); }
+
+    // The other windows, opened as the user opens them from the main window.
+    orbelle::frm_aus* analysis(const QString& own, const QString& partner)
     {
-        auto* widget = main().findChild<QWidget*>(QLatin1String(objectName));
-        QVERIFY2(widget, objectName);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        choose(own, partner);
+        click("Image1");
+        return forms->analysisWindow.loaded();
+    }
+    orbelle::Form5* birthDate()
+    {
+        click("Command3");
+        return forms->birthDateWindow.loaded();
+    }
+    orbelle::frmAbout* about()
+    {
+        click("Command2");
+        return forms->aboutDialog.loaded();
     }
 
-    // Ends the program as the user would, and waits until every window is gone.
+    // Every message shown so far as "title: prompt".
+    QStringList messages() const
+    {
+        QStringList shown;
+        for (const auto& m : messageBox.messages)
+            shown << testing::toQString(m.title) + QStringLiteral(": ") + testing::toQString(m.prompt);
+        return shown;
+    }
+
+    // Ends the program as the user would.
     void stop()
     {
         if (forms && forms->mainWindow.isLoaded())
