@@ -1,16 +1,18 @@
 // The single-instance window model: load on first use, show without reloading, unload on
 // close, and the class's own fields surviving the unload.
 
+#include "TestSupport.h"
+
 #include "platform/FormSlot.h"
 
-#include <QApplication>
 #include <QPointer>
-#include <QTest>
+#include <QScreen>
 
 using namespace orbelle;
 
 namespace {
 
+// What the window class keeps outside its window, as the analysis window does.
 struct KeptFields {
     int loads = 0;
     QString remembered;
@@ -18,17 +20,14 @@ struct KeptFields {
 
 class ProbeForm final : public Form {
 public:
-    explicit ProbeForm(KeptFields& kept)
+    explicit ProbeForm(KeptFields& fields)
         : Form(Border::FixedNoMinimise)
-        , m_kept(kept)
+        , kept(fields)
     {
         setClientSizeTwips(1500, 1500);
     }
-    void Form_Load() override { ++m_kept.loads; }
-    void remember(const QString& text) { m_kept.remembered = text; }
-
-private:
-    KeptFields& m_kept;
+    void Form_Load() override { ++kept.loads; }
+    KeptFields& kept;
 };
 
 } // namespace
@@ -54,80 +53,55 @@ private Q_SLOTS:
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void loadingCreatesHiddenAndRunsLoadOnce()
+    void loadsHiddenOnceAndShowsWithoutReloading()
     {
-        QVERIFY(!m_slot->isLoaded());
+        m_slot->unload();
         QVERIFY(!m_slot->loaded());
         ProbeForm& form = m_slot->load();
-        QVERIFY(m_slot->isLoaded());
         QVERIFY(!form.isVisible());
         QCOMPARE(&m_slot->load(), &form);
+        m_slot->show();
+        m_slot->show();
+        QCOMPARE(m_slot->loaded(), &form);
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(m_kept.loads, 1);
+        // Centred on the screen, with a few pixels of slack for odd sizes and the frame.
+        const QPoint offset = form.frameGeometry().center() - form.screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 6, qPrintable(QString::number(offset.manhattanLength())));
     }
 
-    void showingALoadedWindowDoesNotLoadAgain()
+    void closingUnloadsAtOnce_data()
     {
-        m_slot->show();
-        ProbeForm* first = m_slot->loaded();
-        QVERIFY(first && first->isVisible());
-        m_slot->show();
-        QCOMPARE(m_slot->loaded(), first);
-        QCOMPARE(m_kept.loads, 1);
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("close box") << true << true;
+        QTest::newRow("unloaded by the program") << true << false;
+        QTest::newRow("unloaded while still hidden") << false << false;
     }
 
-    void unloadForgetsAtOnceAndDestroysTheWindow()
+    void closingUnloadsAtOnce()
     {
-        m_slot->show();
-        QPointer<ProbeForm> first = m_slot->loaded();
-        m_slot->unload();
+        QFETCH(bool, shown);
+        QFETCH(bool, closeBox);
+        ProbeForm& form = m_slot->load();
+        form.kept.remembered = QStringLiteral("Widder");
+        if (shown)
+            m_slot->show();
+        QPointer<ProbeForm> first = &form;
+        if (closeBox)
+            QVERIFY(form.close());
+        else
+            m_slot->unload();
         QVERIFY(!m_slot->isLoaded());
         QTRY_VERIFY(first.isNull());
-        // The next use loads a new window afresh, even within the same event.
+        // The next use loads a new window at once, and the class's fields are still there.
         m_slot->show();
         QVERIFY(m_slot->loaded());
         QCOMPARE(m_kept.loads, 2);
-    }
-
-    void unloadingAWindowThatWasNeverShown()
-    {
-        QPointer<ProbeForm> hidden = &m_slot->load();
-        m_slot->unload();
-        QVERIFY(!m_slot->isLoaded());
-        QTRY_VERIFY(hidden.isNull());
-    }
-
-    void closeBoxUnloads()
-    {
-        m_slot->show();
-        QPointer<ProbeForm> form = m_slot->loaded();
-        QVERIFY(form->close());
-        QVERIFY(!m_slot->isLoaded());
-        QTRY_VERIFY(form.isNull());
-    }
-
-    void unloadingWhatIsNotLoadedDoesNothing()
-    {
-        m_slot->unload();
-        QVERIFY(!m_slot->isLoaded());
-        QCOMPARE(m_kept.loads, 0);
-    }
-
-    void fieldsOfTheClassSurviveTheUnload()
-    {
-        m_slot->load().remember(QStringLiteral("Widder"));
-        m_slot->unload();
-        m_slot->load();
         QCOMPARE(m_kept.remembered, QStringLiteral("Widder"));
     }
 
-    void firstShowIsCentredOnTheScreen()
-    {
-        m_slot->show();
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const QPoint offset = m_slot->loaded()->frameGeometry().center() - screen.center();
-        // A few pixels of slack for odd sizes and the window frame.
-        QVERIFY2(offset.manhattanLength() <= 6, qPrintable(QString::number(offset.manhattanLength())));
-    }
 };
 
 QTEST_MAIN(tst_WindowModel)
