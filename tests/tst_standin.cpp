@@ -4,8 +4,6 @@
 #include "check/Check.h"
 
 #include "about/SysInfo.h"
-#include "platform/FakeProgramStart.h"
-#include "platform/RecordingMessageBox.h"
 #include "platform/StandInRegistry.h"
 #include "platform/StdFileTest.h"
 
@@ -18,145 +16,75 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint32_t kHklm = RegistryRoot::kLocalMachine;
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
-// A folder of its own under the system's temporary folder, removed at the end.
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : m_path(fs::temp_directory_path()
-                 / ("orbelle-standin-" + std::to_string(std::random_device{}())))
-    {
-        fs::create_directories(m_path);
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+// A folder of this run under the system's temporary folder, removed at the end.
+struct Scratch {
+    const fs::path root =
+        fs::temp_directory_path() / ("orbelle-standin-" + std::to_string(std::random_device{}()));
+    ~Scratch() { fs::remove_all(root, ignored); }
+    std::error_code ignored;
 
-    const fs::path& path() const { return m_path; }
-
-    fs::path file(const std::string& relative, bool executable) const
+    std::string file(const std::string& relative, bool executable = true) const
     {
-        const fs::path file = m_path / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file) << "#!/bin/sh\n";
-        fs::permissions(file,
-                        executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
-        return file;
+        fs::create_directories((root / relative).parent_path());
+        std::ofstream(root / relative) << "#!/bin/sh\n";
+        fs::permissions(root / relative, executable ? fs::perms::owner_all : fs::perms::owner_read);
+        return (root / relative).string();
     }
-
-private:
-    fs::path m_path;
 };
-
-std::string readTool(StandInRegistry& registry, bool& found)
-{
-    std::string value;
-    found = GetKeyValue(registry, kHklm, kToolKey, "PATH", value);
-    return value;
-}
 
 } // namespace
 
-GROUP(registryNamesTheFirstKnownToolOnThePath)
+GROUP(registryHoldsTheFirstKnownToolOnThePathOnly)
 {
-    ScratchFolder scratch;
-    const fs::path early = scratch.path() / "early";
-    const fs::path late = scratch.path() / "late dir";
-    scratch.file("early/gnome-system-monitor", true);
-    const fs::path preferred = scratch.file("late dir/hardinfo", true);
+    Scratch scratch;
+    const std::string monitor = scratch.file("early/gnome-system-monitor");
     scratch.file("early/hardinfo", false); // not executable: not a program
-
-    StandInRegistry registry(early.string() + ":" + late.string());
-    bool found = false;
-    const std::string tool = readTool(registry, found);
-    CHECK(found);
-    // hardinfo comes before the system monitor in the list, wherever it stands on the path.
-    CHECK_EQ(tool, preferred.string());
-}
-
-GROUP(registryIsEmptyWithoutAKnownTool)
-{
-    ScratchFolder scratch;
-    scratch.file("bin/msinfo32", true);
-    scratch.file("bin/hardinfo-helper", true);
-    struct Row {
-        const char* name;
-        std::string searchPath;
+    const std::string hardinfo = scratch.file("late dir/hardinfo");
+    scratch.file("other/msinfo32");
+    scratch.file("other/hardinfo-helper");
+    // Relative folders would find the tools from here.
+    const fs::path previous = fs::current_path();
+    fs::current_path(scratch.root);
+    const std::string early = (scratch.root / "early").string();
+    const std::pair<std::string, std::string> rows[] = {
+        // hardinfo comes before the system monitor in the list, wherever it stands on the path.
+        {early + ":" + (scratch.root / "late dir").string(), hardinfo},
+        {early, monitor},
+        {(scratch.root / "other").string(), ""},
+        {"", ""},
+        {"early:.", ""},
     };
-    const Row rows[] = {
-        {"no known tool", (scratch.path() / "bin").string()},
-        {"empty search path", ""},
-        {"relative folders are never searched", "bin:."},
-    };
-    for (const Row& row : rows) {
-        CASE(row.name);
-        StandInRegistry registry(row.searchPath);
-        bool found = true;
-        CHECK_EQ(readTool(registry, found), "");
-        CHECK(!found);
+    for (const auto& [searchPath, tool] : rows) {
+        CASE("search path '" + searchPath + "'");
+        StandInRegistry registry(searchPath);
+        std::string value = "left over";
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "PATH", value), !tool.empty());
+        CHECK_EQ(value, tool);
+        CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, "PATH", value));
+        CHECK(!GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "Path2", value));
+        RegistryPort::Key key = 0;
+        CHECK_EQ(registry.openKey(RegistryRoot::kLocalMachine, kToolKey, RegistryAccess::kSetValue, key),
+                 kRegistryAccessDenied);
     }
-}
-
-GROUP(registryHoldsNothingElse)
-{
-    ScratchFolder scratch;
-    scratch.file("bin/kinfocenter", true);
-    StandInRegistry registry((scratch.path() / "bin").string());
-    std::string value;
-    CHECK(!GetKeyValue(registry, kHklm, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                       value));
-    CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, "PATH", value));
-    CHECK(!GetKeyValue(registry, kHklm, kToolKey, "Path2", value));
-    RegistryPort::Key key = 0;
-    CHECK_EQ(registry.openKey(kHklm, kToolKey, RegistryAccess::kRead | RegistryAccess::kSetValue,
-                              key),
-             kRegistryAccessDenied);
-}
-
-GROUP(sysInfoStartsTheDesktopTool)
-{
-    ScratchFolder scratch;
-    const fs::path tool = scratch.file("bin/cpu-x", true);
-    StandInRegistry registry((scratch.path() / "bin").string());
-    StdFileTest fileTest;
-    FakeProgramStart programStart;
-    programStart.programs.insert(tool.string());
-    RecordingMessageBox messageBox;
-    StartSysInfo({registry, fileTest, programStart, messageBox});
-    CHECK_EQ(programStart.started, std::vector<std::string>{tool.string()});
-    CHECK(messageBox.messages.empty());
+    fs::current_path(previous);
 }
 
 GROUP(fileTestAcceptsOrdinaryFilesOnly)
 {
-    ScratchFolder scratch;
-    const fs::path file = scratch.file("tools/MSINFO32.EXE", false);
-    scratch.file("tools/.hidden", false);
-    fs::create_directories(scratch.path() / "folder.exe");
-    fs::create_symlink(file, scratch.path() / "link.exe");
-    struct Row {
-        const char* name;
-        std::string path;
-        bool ordinary;
+    Scratch scratch;
+    const std::string file = scratch.file("tools/MSINFO32.EXE", false);
+    fs::create_directories(scratch.root / "folder.exe");
+    fs::create_symlink(file, scratch.root / "link.exe");
+    const std::pair<std::string, bool> rows[] = {
+        {file, true}, {(scratch.root / "link.exe").string(), true},
+        {scratch.file("tools/.hidden", false), false}, {(scratch.root / "tools/none.exe").string(), false},
+        {(scratch.root / "folder.exe").string(), false}, {"", false},
     };
-    const Row rows[] = {
-        {"ordinary file", file.string(), true},
-        {"link to an ordinary file", (scratch.path() / "link.exe").string(), true},
-        {"missing file", (scratch.path() / "tools/none.exe").string(), false},
-        {"folder", (scratch.path() / "folder.exe").string(), false},
-        {"hidden file", (scratch.path() / "tools/.hidden").string(), false},
-        {"empty path", "", false},
-    };
-    StdFileTest fileTest;
-    for (const Row& row : rows) {
-        CASE(row.name);
-        CHECK_EQ(fileTest.isOrdinaryFile(row.path), row.ordinary);
+    for (const auto& [path, ordinary] : rows) {
+        CASE(path);
+        CHECK_EQ(StdFileTest().isOrdinaryFile(path), ordinary);
     }
 }
 
