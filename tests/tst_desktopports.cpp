@@ -1,6 +1,8 @@
 // The desktop stand-ins for the Windows shell and program start: addresses reach the
 // desktop's handlers as valid URLs, and programs start directly, never through a shell.
 
+#include "TestSupport.h"
+
 #include "platform/QtProgramStart.h"
 #include "platform/QtShell.h"
 
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 
 using namespace orbelle;
@@ -31,19 +32,6 @@ private:
     UrlCatcher m_catcher;
     QTemporaryDir m_dir;
 
-    // A script that leaves a mark when it runs; its own path may hold any character.
-    QString script(const QString& name, const QString& mark)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write("#!/bin/sh\ntouch '" + mark.toUtf8() + "'\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -58,59 +46,50 @@ private Q_SLOTS:
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
     }
 
-    void init() { m_catcher.urls.clear(); }
-
     void shellOpensTheAboutLinks_data()
     {
         QTest::addColumn<QString>("shellText");
-        QTest::addColumn<QUrl>("url");
-        QTest::newRow("mail") << "mailto: autor@orbelle.example?subject=Orbelle-Partner-Test"
-                              << QUrl("mailto:autor@orbelle.example?subject=Orbelle-Partner-Test");
-        QTest::newRow("web without scheme") << "www.orbelle.example" << QUrl("http://www.orbelle.example");
-        QTest::newRow("web with scheme") << "https://www.sterne.example" << QUrl("https://www.sterne.example");
+        QTest::addColumn<QString>("url");
+        const auto row = [](const char* tag, const char* text, const char* url) { QTest::newRow(tag) << text << url; };
+        row("mail text loses the blank", "mailto: autor@orbelle.example?subject=Orbelle-Partner-Test",
+            "mailto:autor@orbelle.example?subject=Orbelle-Partner-Test");
+        row("web address gets a scheme", "www.orbelle.example", "http://www.orbelle.example");
+        row("colon without scheme", "www.orbelle.example:8080", "http://www.orbelle.example:8080");
+        row("address with scheme stays", "https://www.sterne.example/x", "https://www.sterne.example/x");
     }
 
     void shellOpensTheAboutLinks()
     {
         QFETCH(QString, shellText);
-        QFETCH(QUrl, url);
-        QtShell shell;
-        shell.open(0, shellText.toStdString());
-        QCOMPARE(m_catcher.urls.size(), 1);
-        QCOMPARE(m_catcher.urls[0], url);
+        QFETCH(QString, url);
+        m_catcher.urls.clear();
+        QtShell().open(0, shellText.toStdString());
+        QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl(url)});
         QVERIFY(m_catcher.urls[0].isValid());
     }
 
     void programStartTakesThePathLiterally()
     {
-        const QString ran = m_dir.filePath("ran");
-        const QString tool = script("tool $(touch pwned) & x; y.sh", ran);
-        QVERIFY(!tool.isEmpty());
+        // A script whose name would run a command if a shell ever saw it.
+        const QString tool = m_dir.filePath(QStringLiteral("tool $(touch pwned) & x; y.sh"));
+        QFile file(tool);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\ntouch ran\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QString previous = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
-        QtProgramStart start;
-        const bool started = start.start(tool.toStdString());
+        const bool started = QtProgramStart().start(tool.toStdString());
         QDir::setCurrent(previous);
         QVERIFY(started);
-        QTRY_VERIFY(QFile::exists(ran));
-        // Nothing of the name was run as a command.
-        QVERIFY(!QFile::exists(m_dir.filePath("pwned")));
-    }
-
-    void programStartRefusesWhatIsNoProgramFile_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("bare name") << "sh";
-        QTest::newRow("command line") << "/bin/sh -c true";
-        QTest::newRow("missing file") << "/nonexistent/msinfo32";
+        QTRY_VERIFY(QFile::exists(m_dir.filePath(QStringLiteral("ran"))));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("pwned"))));
     }
 
     void programStartRefusesWhatIsNoProgramFile()
     {
-        QFETCH(QString, path);
-        QtProgramStart start;
-        QVERIFY(!start.start(path.toStdString()));
+        for (const char* path : {"", "sh", "/bin/sh -c true", "/nonexistent/msinfo32"})
+            QVERIFY2(!QtProgramStart().start(path), path);
     }
 };
 
