@@ -164,7 +164,9 @@ private Q_SLOTS:
         QTest::addColumn<QKeyCombination>("key");
         QTest::addColumn<QString>("outcome"); // "closed", "started" or the message
         const auto row = [](const char* tag, const char* tool, bool onSysInfo, QKeyCombination key,
-                            const char* outcome) { QTest::newRow(tag) << tool << onSysInfo << key << outcome; };
+                            const char* outcome) {
+            QTest::newRow(tag) << tool << onSysInfo << key << outcome;
+        };
         const char* unavailable = "Orbelle: Systeminformationen sind momentan nicht verfügbar";
         row("Enter", "registered", false, Qt::Key_Return, "closed");
         row("keypad Enter", "registered", false, Qt::KeypadModifier | Qt::Key_Enter, "closed");

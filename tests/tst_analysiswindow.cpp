@@ -89,7 +89,8 @@ private Q_SLOTS:
         QVERIFY(!box->acceptRichText());
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTRY_COMPARE(QApplication::focusWidget(), w->Command1);
-        for (QWidget* next : QWidgetList{box, w->Kopieren, w->Command2, w->Command3, w->Command1a, w->Command1}) {
+        for (QWidget* next :
+             QWidgetList{box, w->Kopieren, w->Command2, w->Command3, w->Command1a, w->Command1}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
@@ -199,7 +200,8 @@ private Q_SLOTS:
             m_app.clipboard.refuseWrites = true;
             clickCentre(w->Kopieren);
             QCOMPARE(m_app.clipboard.content, std::string("Fremder Text von vorher"));
-            QCOMPARE(m_app.messages(), QStringList{"Kopieren fehlgeschlagen: " + toQString(kCopyFailedPrompt)});
+            QCOMPARE(m_app.messages(),
+                     QStringList{"Kopieren fehlgeschlagen: " + toQString(kCopyFailedPrompt)});
             QCOMPARE(m_app.messageBox.messages.front().icon, MessageIcon::Warning);
             m_app.messageBox.messages.clear();
             m_app.clipboard.refuseWrites = false;
@@ -208,11 +210,10 @@ private Q_SLOTS:
             clickCentre(w->Kopieren);
         QCOMPARE(toQString(m_app.clipboard.content),
                  withCrLf(displayText(QStringLiteral("Zwillinge"), QStringLiteral("Skorpion"))));
-        QCOMPARE(m_app.messages(),
-                 QStringList(copies, QStringLiteral("Analyse wurde kopiert: Die Astro-Analyse wurde in die "
-                                                    "Zwischenablage kopiert. Sie können den Text jetzt mit der "
-                                                    "Tastenkombination STRG+V in jede beliebige Anwendung "
-                                                    "einfügen.")));
+        const QString copied = QStringLiteral(
+            "Analyse wurde kopiert: Die Astro-Analyse wurde in die Zwischenablage kopiert. Sie können "
+            "den Text jetzt mit der Tastenkombination STRG+V in jede beliebige Anwendung einfügen.");
+        QCOMPARE(m_app.messages(), QStringList(copies, copied));
         QCOMPARE(m_app.messageBox.messages.back().icon, MessageIcon::Information);
     }
 

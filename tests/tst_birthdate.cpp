@@ -75,8 +75,9 @@ private Q_SLOTS:
         QCOMPARE(filled, QStringList(12, "month") + QStringList(32, "day"));
         for (int day = 1; day <= 32; ++day)
             QCOMPARE(w.Combo1->itemText(day - 1), QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
-        QCOMPARE(testing::items(w.Combo2).join(u' '), QStringLiteral("Januar Februar März April Mai Juni "
-                                                                     "Juli August September Oktober November Dezember"));
+        QCOMPARE(testing::items(w.Combo2).join(u' '),
+                 QStringLiteral("Januar Februar März April Mai Juni Juli August September Oktober "
+                                "November Dezember"));
         QVERIFY(w.Combo1->currentIndex() == -1 && w.Combo2->currentIndex() == -1);
         QCOMPARE(w.Label1->text(), kInstruction);
         QCOMPARE(kInstruction.size(), 76);

@@ -11,10 +11,10 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTranslator>
-#include <QRegularExpression>
 
 #include <memory>
 
@@ -59,11 +59,16 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        // The names only; the German texts are installed and removed test by test.
-        setUpApplication(*qApp);
+        QCOMPARE(setUpApplication(*qApp), QFile::exists(qtTexts()));
+        QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(kDesktopFileId));
+        // Only an explicit display name would make Qt append "Orbelle" to every caption.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Orbelle"));
+        QCOMPARE(QLocale().toString(QDate(2026, 3, 21), QStringLiteral("d. MMMM yyyy")),
+                 QStringLiteral("21. März 2026"));
         QFile::copy(qtTexts(), m_deployed.filePath(QStringLiteral("qt_de.qm")));
     }
 
+    // The German texts are installed and removed test by test.
     void init() { qDeleteAll(installedTranslators()); }
 
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -92,17 +97,6 @@ private Q_SLOTS:
         const QStringList texts = contextMenuTexts();
         QVERIFY2(texts.count(german ? QStringLiteral("&Kopieren") : QStringLiteral("&Copy")) == 2,
                  qPrintable(texts.join(u'|')));
-    }
-
-    void startUpNamesTheProgramAndSpeaksGerman()
-    {
-        QCOMPARE(setUpApplication(*qApp), QFile::exists(qtTexts()));
-        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Orbelle"));
-        QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(kDesktopFileId));
-        // Only an explicit display name would make Qt append "Orbelle" to every caption.
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
-        QCOMPARE(QLocale().toString(QDate(2026, 3, 21), QStringLiteral("d. MMMM yyyy")),
-                 QStringLiteral("21. März 2026"));
     }
 
     void packagedFilesNameTheProgram_data()

@@ -50,7 +50,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("shellText");
         QTest::addColumn<QString>("url");
-        const auto row = [](const char* tag, const char* text, const char* url) { QTest::newRow(tag) << text << url; };
+        const auto row = [](const char* tag, const char* text, const char* url) {
+            QTest::newRow(tag) << text << url;
+        };
         row("mail text loses the blank", "mailto: autor@orbelle.example?subject=Orbelle-Partner-Test",
             "mailto:autor@orbelle.example?subject=Orbelle-Partner-Test");
         row("web address gets a scheme", "www.orbelle.example", "http://www.orbelle.example");

@@ -60,16 +60,19 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("toolTip");
-        const auto row = [](const char* tag, const char* name, QRect twips, const char* text, const char* tip) {
+        const auto row = [](const char* tag, const char* name, QRect twips, const char* text,
+                            const char* tip) {
             QTest::newRow(tag) << name << twips << text << tip;
         };
         row("own sign label", "Label1", {240, 120, 2175, 255}, "Dein Sternzeichen:", "");
         row("partner label", "Ster", {5520, 120, 2775, 255}, "Sternzeichen des Partners:", "");
-        row("own picker", "cbo_astro1", {240, 600, 2175, 345}, "", "Hier kannst Du Dein Sternzeichen aussuchen");
+        row("own picker", "cbo_astro1", {240, 600, 2175, 345}, "",
+            "Hier kannst Du Dein Sternzeichen aussuchen");
         // The missing "Du" and the typo in "Sterzeichen" are the tooltip as it has always been.
         row("partner picker", "cbo_astro2", {5880, 600, 2175, 345}, "",
             "Hier kannst das Sterzeichen Deines Herzblattes aussuchen");
-        row("heart hint", "Label2", {3120, 720, 2175, 615}, "Ein Klick auf das Herz startet die Analyse!", "");
+        row("heart hint", "Label2", {3120, 720, 2175, 615},
+            "Ein Klick auf das Herz startet die Analyse!", "");
         row("heart", "Image1", {2760, 1440, 2775, 2415}, "", "Analyse starten");
         row("birth-date button", "Command3", {120, 4920, 1815, 375}, "Sternzeichenauswahl",
             "Wann ist welches Sternzeichen aktuell?");
@@ -136,9 +139,9 @@ private Q_SLOTS:
         m_app.click("Image1");
         QCOMPARE(m_app.forms->analysisWindow.isLoaded() && m_app.forms->analysisWindow.loaded()->isVisible(),
                  opens);
-        QCOMPARE(m_app.messages(),
-                 opens ? QStringList()
-                       : QStringList{"Kein Sternzeichen angegeben: Es sind nicht alle nötigen Sternzeichen definiert"});
+        const QString missing = QStringLiteral(
+            "Kein Sternzeichen angegeben: Es sind nicht alle nötigen Sternzeichen definiert");
+        QCOMPARE(m_app.messages(), opens ? QStringList() : QStringList{missing});
         QCOMPARE(m_app.main().cbo_astro1->currentText(), own);
         QCOMPARE(m_app.main().cbo_astro2->currentText(), partner);
     }

@@ -9,8 +9,8 @@
 #include "platform/FakeRegistry.h"
 #include "platform/RecordingMessageBox.h"
 
-#include <functional>
 #include <optional>
+#include <set>
 
 using namespace orbelle;
 
@@ -117,90 +117,66 @@ GROUP(getKeyValueAsksForReadRightsOnly)
 
 GROUP(startSysInfo)
 {
-    struct Machine {
+    const std::string tool = "C:\\Program Files\\MSInfo\\msinfo32.exe";
+    const std::string inFolder = "C:\\MSInfo\\MSINFO32.EXE";
+    struct Row {
+        const char* name;
+        std::optional<Bytes> path; // the bytes of the "PATH" value, if there is one
+        std::uint32_t pathType;
+        bool folder;               // "MSINFO" names C:\MSInfo ...
+        bool toolInFolder;         // ... and MSINFO32.EXE is there
+        std::set<std::string> refused;
+        bool startRaises;
+        std::string started;       // empty: the message instead
+        std::size_t keysRead;      // open calls, whether granted or not
+        std::size_t filesAsked;
+        std::size_t attempts;      // program starts tried
+    };
+    const Bytes registered = bytesOf(tool + '\0');
+    namespace T = RegistryType;
+    const Row rows[] = {
+        // A tool path registered by the tool itself is trusted: no file test, no second key.
+        {"the registered tool", registered, T::kString, true, true, {}, false, tool, 1, 0, 1},
+        {"folder holds the tool", {}, T::kString, true, true, {}, false, inFolder, 2, 1, 1},
+        {"folder without the tool", {}, T::kString, true, false, {}, false, "", 2, 1, 0},
+        {"nothing registered", {}, T::kString, false, false, {}, false, "", 2, 0, 0},
+        {"registered tool missing, folder not consulted", bytesOf({"C:\\gone.exe\0", 12}), T::kString, true,
+         true, {}, false, "", 1, 0, 1},
+        {"expandable PATH counts as read but leaves the path empty", registered, T::kExpandString, true,
+         true, {}, false, "", 1, 0, 1},
+        {"zero-length PATH", Bytes{}, T::kString, true, true, {}, false, "", 1, 0, 0},
+        {"PATH refused, the folder read instead", registered, T::kString, true, true, {kToolKey}, false,
+         inFolder, 2, 1, 1},
+        {"both keys refused", registered, T::kString, true, true, {kToolKey, kFolderKey}, false, "", 2, 0, 0},
+        {"the start raises an error", registered, T::kString, false, false, {}, true, "", 1, 0, 1},
+    };
+    for (const Row& row : rows) {
+        CASE(row.name);
         FakeRegistry registry;
         FakeFileTest fileTest;
         FakeProgramStart programStart;
         RecordingMessageBox messageBox;
-    };
-    const std::string tool = "C:\\Program Files\\MSInfo\\msinfo32.exe";
-    struct Row {
-        const char* name;
-        std::function<void(Machine&)> arrange;
-        std::string started;   // empty: the message instead
-        std::size_t keysRead;  // open calls, whether granted or not
-        std::size_t filesAsked;
-        std::size_t attempts;  // program starts tried
-    };
-    const auto registered = [tool](Machine& m) {
-        m.registry.setText(kHklm, kToolKey, "PATH", tool);
-        m.programStart.programs.insert(tool);
-    };
-    const auto folder = [](const std::string& path, bool toolThere) {
-        return [path, toolThere](Machine& m) {
-            m.registry.addKey(kHklm, kToolKey); // the key is there, its "PATH" is not
-            m.registry.setText(kHklm, kFolderKey, "MSINFO", path);
-            if (toolThere)
-                m.fileTest.files.insert(path + "\\MSINFO32.EXE");
-            m.programStart.programs.insert(path + "\\MSINFO32.EXE");
-        };
-    };
-    const Row rows[] = {
-        // A tool path registered by the tool itself is trusted: no file test, no second key.
-        {"the registered tool", registered, tool, 1, 0, 1},
-        {"folder holds the tool", folder("C:\\MSInfo", true), "C:\\MSInfo\\MSINFO32.EXE", 2, 1, 1},
-        {"folder without the tool", folder("C:\\MSInfo", false), "", 2, 1, 0},
-        {"nothing registered", [](Machine&) {}, "", 2, 0, 0},
-        {"registered tool file missing, folder not consulted",
-         [](Machine& m) {
-             m.registry.setText(kHklm, kToolKey, "PATH", "C:\\gone\\msinfo32.exe");
-             m.registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\MSInfo");
-             m.fileTest.files.insert("C:\\MSInfo\\MSINFO32.EXE");
-             m.programStart.programs.insert("C:\\MSInfo\\MSINFO32.EXE");
-         }, "", 1, 0, 1},
-        {"expandable PATH counts as read but leaves the path empty",
-         [](Machine& m) {
-             m.registry.setText(kHklm, kToolKey, "PATH", "%ProgramFiles%\\x.exe", true,
-                                RegistryType::kExpandString);
-         }, "", 1, 0, 1},
-        {"zero-length PATH",
-         [](Machine& m) { m.registry.setValue(kHklm, kToolKey, "PATH", RegistryType::kString, {}); },
-         "", 1, 0, 0},
-        {"PATH refused, the folder read instead",
-         [folder](Machine& m) {
-             folder("D:\\Tools", true)(m);
-             m.registry.setText(kHklm, kToolKey, "PATH", "C:\\msinfo32.exe");
-             m.registry.refusedKeys = {kToolKey};
-         }, "D:\\Tools\\MSINFO32.EXE", 2, 1, 1},
-        {"both keys refused",
-         [registered](Machine& m) {
-             registered(m);
-             m.registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\MSInfo");
-             m.registry.refusedKeys = {kToolKey, kFolderKey};
-         }, "", 2, 0, 0},
-        {"the start raises an error",
-         [registered](Machine& m) {
-             registered(m);
-             m.programStart.raiseError = true;
-         }, "", 1, 0, 1},
-    };
-    for (const Row& row : rows) {
-        CASE(row.name);
-        Machine m;
-        row.arrange(m);
-        StartSysInfo({m.registry, m.fileTest, m.programStart, m.messageBox});
-        CHECK_EQ(m.programStart.started, row.started.empty() ? std::vector<std::string>{}
-                                                             : std::vector<std::string>{row.started});
-        CHECK_EQ(m.messageBox.messages.size(), row.started.empty() ? 1u : 0u);
-        for (const RecordingMessageBox::Message& message : m.messageBox.messages) {
-            CHECK_EQ(message.prompt, kSysInfoUnavailable);
-            CHECK_EQ(message.title, "Orbelle");
-        }
-        CHECK_EQ(m.registry.opens.size(), row.keysRead);
-        CHECK_EQ(m.fileTest.asked.size(), row.filesAsked);
-        CHECK_EQ(m.programStart.attempts.size(), row.attempts);
-        CHECK_EQ(m.registry.openKeyCount(), 0u);
-        for (const FakeRegistry::OpenCall& open : m.registry.opens)
+        registry.addKey(kHklm, kToolKey);
+        if (row.path)
+            registry.setValue(kHklm, kToolKey, "PATH", row.pathType, *row.path);
+        if (row.folder)
+            registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\MSInfo");
+        if (row.toolInFolder)
+            fileTest.files.insert(inFolder);
+        registry.refusedKeys = row.refused;
+        programStart.programs = {tool, inFolder};
+        programStart.raiseError = row.startRaises;
+        StartSysInfo({registry, fileTest, programStart, messageBox});
+        CHECK_EQ(programStart.started.size(), row.started.empty() ? 0u : 1u);
+        CHECK_EQ(programStart.started.empty() ? "" : programStart.started[0], row.started);
+        CHECK_EQ(messageBox.messages.size(), row.started.empty() ? 1u : 0u);
+        for (const RecordingMessageBox::Message& message : messageBox.messages)
+            CHECK_EQ(message.title + ": " + message.prompt, "Orbelle: " + std::string(kSysInfoUnavailable));
+        CHECK_EQ(registry.opens.size(), row.keysRead);
+        CHECK_EQ(fileTest.asked.size(), row.filesAsked);
+        CHECK_EQ(programStart.attempts.size(), row.attempts);
+        CHECK_EQ(registry.openKeyCount(), 0u);
+        for (const FakeRegistry::OpenCall& open : registry.opens)
             CHECK_EQ(open.access & RegistryAccess::kAnyWrite, 0u);
     }
 }

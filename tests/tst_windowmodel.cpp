@@ -101,7 +101,6 @@ private Q_SLOTS:
         QCOMPARE(m_kept.loads, 2);
         QCOMPARE(m_kept.remembered, QStringLiteral("Widder"));
     }
-
 };
 
 QTEST_MAIN(tst_WindowModel)

@@ -218,7 +218,8 @@ GROUP(startSysInfoThroughTheRealKeys)
         {"PATH names the tool", tool, "", false, tool},
         {"folder holds MSINFO32.EXE", "", folder, false, folderTool},
         {"folder without MSINFO32.EXE", "", emptyFolder, false, ""},
-        {"PATH to a missing file, folder not consulted", scratch() + "\\gone\\msinfo32.exe", folder, false, ""},
+        {"PATH to a missing file, folder not consulted", scratch() + "\\gone\\msinfo32.exe", folder,
+         false, ""},
         {"MSINFO32.EXE hidden", "", folder, true, ""},
         {"nothing registered", "", "", false, ""},
     };
@@ -302,7 +303,8 @@ GROUP(versionRecordOfTheProgramFile)
     };
     for (const auto& [name, expected] : strings) {
         CASE(name);
-        const auto* text = static_cast<const char*>(query(std::string("\\StringFileInfo\\040704E4\\") + name));
+        const auto* text =
+            static_cast<const char*>(query(std::string("\\StringFileInfo\\040704E4\\") + name));
         CHECK_EQ(ansiToUtf8(text ? text : "(missing)"), expected);
     }
     // The sun icon travels with the program file: a group icon (type 14) numbered 1.
