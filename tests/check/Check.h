@@ -36,12 +36,17 @@ struct Case {
 template <typename T>
 std::string show(const T& value)
 {
-    if constexpr (std::is_convertible_v<T, std::string_view>)
-        return '"' + std::string(std::string_view(value)) + '"';
-    else if constexpr (requires { value.begin(); })
+    if constexpr (std::is_convertible_v<T, std::string_view>) {
+        // Zero bytes shown as \0: printed as they are, they would cut the report short.
+        std::string text = "\"";
+        for (const char c : std::string_view(value))
+            text += c ? std::string(1, c) : "\\0";
+        return text + '"';
+    } else if constexpr (requires { value.begin(); }) {
         return value.empty() ? "{}" : "{" + show(*value.begin()) + (value.size() > 1 ? ", ...}" : "}");
-    else
+    } else {
         return std::to_string(value);
+    }
 }
 
 inline bool record(bool ok, const char* expression, const char* file, int line,
