@@ -17,10 +17,14 @@ public:
 
     void open(std::uintptr_t ownerWindow, std::string_view file) override
     {
-        requests.push_back({ownerWindow, std::string(file)});
+        ++attempts;
+        if (!unavailable)
+            requests.push_back({ownerWindow, std::string(file)});
     }
 
-    std::vector<Request> requests;
+    std::vector<Request> requests; // what a working shell opened
+    int attempts = 0;
+    bool unavailable = false; // no program for mail or web addresses: requests go nowhere
 };
 
 } // namespace orbelle
