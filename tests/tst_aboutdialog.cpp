@@ -1,7 +1,7 @@
 // The About dialog over the platform doubles: its controls and texts, the keys that close
 // it, the links it hands to the shell and the system-information launch.
 
-#include "MainWindowFixture.h"
+#include "ProgramTestCase.h"
 
 #include "about/LinkLabel.h"
 #include "platform/Twips.h"
@@ -37,21 +37,10 @@ bool textFits(QWidget* widget)
 
 } // namespace
 
-class tst_AboutDialog : public QObject {
+class tst_AboutDialog : public ProgramTestCase {
     Q_OBJECT
 
-private:
-    MainWindowFixture m_app;
-
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void windowAsDesigned()
     {
         frmAbout& w = *m_app.about();

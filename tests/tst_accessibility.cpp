@@ -2,7 +2,7 @@
 // picture areas are buttons that can be pressed, the texts can be read, and the heart can
 // be reached from the keyboard.
 
-#include "MainWindowFixture.h"
+#include "ProgramTestCase.h"
 
 #include "platform/ClickArea.h"
 
@@ -29,21 +29,10 @@ QString readableText(QWidget* widget)
 
 } // namespace
 
-class tst_Accessibility : public QObject {
+class tst_Accessibility : public ProgramTestCase {
     Q_OBJECT
 
-private:
-    MainWindowFixture m_app;
-
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void everyControlHasANameAndTheTextsCanBeRead()
     {
         m_app.click("skorpion");

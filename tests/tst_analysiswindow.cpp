@@ -1,7 +1,7 @@
 // The analysis window: its controls as designed, the reading the heart opens, copying,
 // the info text, closing and reopening, and printing into a PDF that is read back.
 
-#include "MainWindowFixture.h"
+#include "ProgramTestCase.h"
 
 #include "analysis/info_text_data.h"
 #include "platform/Twips.h"
@@ -48,12 +48,10 @@ void select(QTextEdit* box, qsizetype from, qsizetype length)
 
 } // namespace
 
-class tst_AnalysisWindow : public QObject {
+class tst_AnalysisWindow : public ProgramTestCase {
     Q_OBJECT
 
 private:
-    MainWindowFixture m_app;
-
     // The printout read back by poppler's pdftotext; empty when that fails.
     QString printed(const QStringList& options)
     {
@@ -65,14 +63,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void windowAsDesigned()
     {
         frm_aus* w = m_app.analysis(kWidder, kLoewe);

@@ -1,7 +1,7 @@
 // The birth-date window: its controls as designed, the lists it fills, the answer it
 // shows for "Start", and what it keeps while open and forgets when closed.
 
-#include "MainWindowFixture.h"
+#include "ProgramTestCase.h"
 
 #include "birthdate/BirthDateAnswer.h"
 #include "platform/Twips.h"
@@ -27,21 +27,10 @@ void choose(Form5& w, const QString& day, const QString& month)
 
 } // namespace
 
-class tst_BirthDate : public QObject {
+class tst_BirthDate : public ProgramTestCase {
     Q_OBJECT
 
-private:
-    MainWindowFixture m_app;
-
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void windowAsDesigned()
     {
         Form5& w = *m_app.birthDate();

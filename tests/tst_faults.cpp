@@ -1,7 +1,7 @@
 // Every way the outside world can fail the program, played by the doubles: each gives its
 // designed report, and the window it happened in stays open and works on.
 
-#include "MainWindowFixture.h"
+#include "ProgramTestCase.h"
 
 #include <QPushButton>
 
@@ -111,21 +111,10 @@ QWidget* act(MainWindowFixture& app, Action action)
 
 } // namespace
 
-class tst_Faults : public QObject {
+class tst_Faults : public ProgramTestCase {
     Q_OBJECT
 
-private:
-    MainWindowFixture m_app;
-
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void reportedAndUsable_data()
     {
         QTest::addColumn<int>("fault");

@@ -1,7 +1,7 @@
 // The main window: its controls as designed, the heart, the sign figures and the profile
 // window they open, and the way the program ends.
 
-#include "MainWindowFixture.h"
+#include "ProgramTestCase.h"
 
 #include "platform/ClickArea.h"
 #include "platform/Twips.h"
@@ -15,21 +15,10 @@
 using namespace orbelle;
 using testing::toQString;
 
-class tst_MainWindow : public QObject {
+class tst_MainWindow : public ProgramTestCase {
     Q_OBJECT
 
-private:
-    MainWindowFixture m_app;
-
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
     void startsAsDesigned()
     {
         Form1& w = m_app.main();
