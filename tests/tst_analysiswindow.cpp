@@ -152,11 +152,20 @@ private Q_SLOTS:
                  close != 0 || !infoFirst);
     }
 
+    void infoButtonShowsTheInfoText_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("bottom row") << "Command1a";
+        QTest::newRow("inner button, then the bottom row") << "Command1";
+    }
+
     void infoButtonShowsTheInfoText()
     {
+        QFETCH(QString, button);
         frm_aus* w = m_app.analysis(kWidder, kLoewe);
         for (int click = 1; click <= 2; ++click) {
-            clickCentre(w->Command1a);
+            // The inner button is hidden after its first click; the second goes to its twin.
+            clickCentre(click == 1 ? w->findChild<QPushButton*>(button) : w->Command1a);
             QCOMPARE(w->windowTitle(), QStringLiteral("Über die Partnerschaftsastrologie"));
             QCOMPARE(w->RichTextBox1->toPlainText(), toQString(kInfoTextFirst) + toQString(kInfoTextSecond));
             QCOMPARE(w->RichTextBox1->toPlainText().size(), 1065);

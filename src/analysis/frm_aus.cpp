@@ -92,6 +92,9 @@ frm_aus::frm_aus(AnalysisFields& fields, const Platform& platform,
     connect(Kopieren, &QPushButton::clicked, this, &frm_aus::Kopieren_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_aus::Command2_Click);
     connect(Command1a, &QPushButton::clicked, this, &frm_aus::Command1a_Click);
+    // The inner button has the focus when the window opens; a visible button that did
+    // nothing would look broken, so it does what its twin in the bottom row does.
+    connect(Command1, &QPushButton::clicked, this, &frm_aus::Command1a_Click);
     connect(Command3, &QPushButton::clicked, this, &frm_aus::Command3_Click);
 
     setTabOrder(Command1, RichTextBox1);
