@@ -33,6 +33,7 @@ struct MainWindowFixture {
         messageBox.messages.clear();
         clipboard = {};
         printer.simulated = orbelle::PrinterPort::Outcome::Printed;
+        printer.holdBack = false;
         printer.printCount = 0;
         registry = {};
         shell = {};

@@ -1,11 +1,14 @@
 // The About dialog over the platform doubles: its controls and texts, the keys that close
-// it, the links it hands to the shell and the system-information launch.
+// it, the links it hands to the shell (by mouse, keyboard and assistive technology) and the
+// system-information launch.
 
 #include "ProgramTestCase.h"
 
 #include "about/LinkLabel.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -128,6 +131,26 @@ private Q_SLOTS:
         QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseRelease(link, Qt::LeftButton, {}, link->rect().bottomRight() + QPoint(5, 5));
         QCOMPARE(m_app.shell.requests.size(), size_t(1));
+
+        // Tab reaches the links after the two buttons; a frame shows the focus and leaves no
+        // trace when the focus moves on.
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QImage unfocused = link->grab().toImage();
+        const qsizetype tabs = 2 + QStringList{"lbl_mail", "link1", "link2"}.indexOf(name);
+        for (qsizetype tab = 0; tab < tabs; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), link);
+        QVERIFY(link->grab().toImage() != unfocused);
+        // Return, Space and the press of assistive technology open it as the click does.
+        QTest::keyClick(link, Qt::Key_Return);
+        QTest::keyClick(link, Qt::Key_Space);
+        QAccessibleInterface* forAssistance = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(forAssistance->role(), QAccessible::Link);
+        forAssistance->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_app.shell.requests.size(), size_t(4));
+        QCOMPARE(toQString(m_app.shell.requests.back().file), shellText);
+        w.cmdOK->setFocus();
+        QCOMPARE(link->grab().toImage(), unfocused);
     }
 
     void textsAreSetAtEveryLoadAndNeverAccumulate()

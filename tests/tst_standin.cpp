@@ -1,9 +1,11 @@
 // The stand-ins for the Windows registry and file test on desktops without them: the
-// system-information program found on the search path, and the ordinary-file test.
+// system-information program found on the search path, and the ordinary-file test; and the
+// search path the program keeps for itself at start.
 
 #include "check/Check.h"
 
 #include "about/SysInfo.h"
+#include "platform/SearchPath.h"
 #include "platform/StandInRegistry.h"
 #include "platform/StdFileTest.h"
 
@@ -85,6 +87,21 @@ GROUP(fileTestAcceptsOrdinaryFilesOnly)
     for (const auto& [path, ordinary] : rows) {
         CASE(path);
         CHECK_EQ(StdFileTest().isOrdinaryFile(path), ordinary);
+    }
+}
+
+GROUP(searchPathKeepsAbsoluteFoldersOnly)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {":/usr/bin:/bin", "/usr/bin:/bin"},
+        {"/usr/bin::/bin:", "/usr/bin:/bin"},
+        {".:bin:/opt/tools:../x", "/opt/tools"},
+        {"", ""},
+        {"/usr/local/bin", "/usr/local/bin"},
+    };
+    for (const auto& [path, kept] : rows) {
+        CASE("PATH '" + path + "'");
+        CHECK_EQ(absoluteSearchPath(path), kept);
     }
 }
 

@@ -1,5 +1,6 @@
-// The single-instance window model: load on first use, show without reloading, unload on
-// close, and the class's own fields surviving the unload.
+// The single-instance window model: load on first use, show without reloading (restoring a
+// minimised window), placed on the screen, unload on close, and the class's own fields
+// surviving the unload.
 
 #include "TestSupport.h"
 
@@ -69,6 +70,31 @@ private Q_SLOTS:
         // Centred on the screen, with a few pixels of slack for odd sizes and the frame.
         const QPoint offset = form.frameGeometry().center() - form.screen()->availableGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 6, qPrintable(QString::number(offset.manhattanLength())));
+        // Minimised, it comes back the same way; some windows have no taskbar entry.
+        form.setWindowState(Qt::WindowMinimized);
+        m_slot->show();
+        QVERIFY(!form.isMinimized() && form.isVisible());
+        QCOMPARE(m_kept.loads, 1);
+    }
+
+    void centredButKeptOnTheScreen_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("fits: centred") << QSize(400, 300) << QRect(0, 0, 1280, 1024) << QPoint(440, 362);
+        QTest::newRow("larger than a screen at three times the scale: its top left corner")
+            << QSize(558, 472) << QRect(0, 0, 427, 341) << QPoint(0, 0);
+        QTest::newRow("taller only, below a panel: centred across, top on the screen")
+            << QSize(400, 1000) << QRect(0, 40, 1280, 984) << QPoint(440, 40);
+    }
+
+    void centredButKeptOnTheScreen()
+    {
+        QFETCH(QSize, frame);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(centredOn(QRect(QPoint(-5000, 7), frame), screen), topLeft);
     }
 
     void closingUnloadsAtOnce_data()

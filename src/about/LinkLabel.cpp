@@ -1,9 +1,14 @@
 #include "about/LinkLabel.h"
 
 #include "about/AboutLook.h"
+#include "about/LinkLabelAccessible.h"
 #include "platform/Look.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace orbelle {
 
@@ -25,6 +30,36 @@ LinkLabel::LinkLabel(QWidget* parent)
     setPalette(palette);
     setCursor(Look::handCursor());
     setTextFormat(Qt::PlainText);
+    // Reached by Tab only: a mouse click opens the link and leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    static const bool accessibleAsLink = [] {
+        QAccessible::installFactory(&LinkLabelAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsLink);
+}
+
+void LinkLabel::click()
+{
+    Q_EMIT clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!plain)
+            break;
+        event->accept();
+        click();
+        return;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
@@ -35,12 +70,28 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
+    const bool releasedOver =
         m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
-    if (click)
-        Q_EMIT clicked();
+    if (releasedOver)
+        click();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The frame goes around the address itself, not the whole width the label may take.
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    const int align = static_cast<int>(alignment().toInt());
+    const QRect address = style()->itemTextRect(fontMetrics(), contentsRect(), align, true, text());
+    frame.rect = address.adjusted(-1, 0, 1, 0).intersected(rect());
+    QStylePainter painter(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 } // namespace orbelle

@@ -111,7 +111,11 @@ frmAbout::frmAbout(const Platform& platform)
     connect(link1, &LinkLabel::clicked, this, &frmAbout::link1_Click);
     connect(link2, &LinkLabel::clicked, this, &frmAbout::link2_Click);
 
+    // The buttons first, then the links from top to bottom.
     setTabOrder(cmdOK, cmdSysInfo);
+    setTabOrder(cmdSysInfo, lbl_mail);
+    setTabOrder(lbl_mail, link1);
+    setTabOrder(link1, link2);
     cmdOK->setFocus();
 }
 

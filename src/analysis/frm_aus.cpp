@@ -9,9 +9,9 @@
 #include "platform/QtText.h"
 #include "platform/Twips.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
@@ -40,6 +40,21 @@ std::string withoutCarriageReturns(std::string text)
 {
     std::erase(text, '\r');
     return text;
+}
+
+// What the user hears of a print: nothing when it went to the printer.
+void reportPrint(MessageBoxPort& messageBox, PrinterPort::Outcome outcome)
+{
+    switch (outcome) {
+    case PrinterPort::Outcome::Printed:
+        break;
+    case PrinterPort::Outcome::NoPrinter:
+        messageBox.show(kNoPrinterPrompt, kNoPrinterTitle, MessageIcon::Warning);
+        break;
+    case PrinterPort::Outcome::Failed:
+        messageBox.show(kPrintFailedPrompt, kPrintFailedTitle, MessageIcon::Warning);
+        break;
+    }
 }
 
 } // namespace
@@ -92,6 +107,9 @@ frm_aus::frm_aus(AnalysisFields& fields, const Platform& platform,
     connect(Kopieren, &QPushButton::clicked, this, &frm_aus::Kopieren_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_aus::Command2_Click);
     connect(Command1a, &QPushButton::clicked, this, &frm_aus::Command1a_Click);
+    // The inner button has the focus when the window opens; a visible button that did
+    // nothing would look broken, so it does what its twin in the bottom row does.
+    connect(Command1, &QPushButton::clicked, this, &frm_aus::Command1a_Click);
     connect(Command3, &QPushButton::clicked, this, &frm_aus::Command3_Click);
 
     setTabOrder(Command1, RichTextBox1);
@@ -129,20 +147,14 @@ void frm_aus::Command2_Click()
     const QTextCursor selection = RichTextBox1->textCursor();
     const QString text = selection.hasSelection() ? selection.selection().toPlainText()
                                                   : RichTextBox1->toPlainText();
-    QTextDocument document;
-    // The box's font is given in points, so the printer sets it at 12 pt on paper.
-    document.setDefaultFont(RichTextBox1->font());
-    document.setPlainText(text);
-    switch (m_platform.printer.print(document)) {
-    case PrinterPort::Outcome::Printed:
-        break;
-    case PrinterPort::Outcome::NoPrinter:
-        m_platform.messageBox.show(kNoPrinterPrompt, kNoPrinterTitle, MessageIcon::Warning);
-        break;
-    case PrinterPort::Outcome::Failed:
-        m_platform.messageBox.show(kPrintFailedPrompt, kPrintFailedTitle, MessageIcon::Warning);
-        break;
-    }
+    // The box's font is given in points, so the printer sets it at 12 pt on paper. The
+    // outcome comes when the printer has answered; it is reported even if the window has
+    // been closed by then, because nothing on paper would be the only other sign.
+    MessageBoxPort& messageBox = m_platform.messageBox;
+    m_platform.printer.print(text, RichTextBox1->font())
+        .then(QCoreApplication::instance(), [&messageBox](PrinterPort::Outcome outcome) {
+            reportPrint(messageBox, outcome);
+        });
 }
 
 void frm_aus::Command1a_Click()

@@ -1,11 +1,13 @@
 #include "app/Forms.h"
 #include "app/GermanTranslation.h"
+#include "platform/SearchPath.h"
 #include "platform/SystemPlatform.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    orbelle::keepAbsoluteSearchPathOnly();
     QApplication app(argc, argv);
     orbelle::setUpApplication(app);
     orbelle::SystemPlatform platform;

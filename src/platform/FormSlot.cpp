@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace orbelle {
 
 FormSlotBase::~FormSlotBase()
@@ -29,21 +31,31 @@ void FormSlotBase::show()
 {
     Form& form = loadForm();
     if (form.isVisible()) {
-        // Already open somewhere behind other windows: only bring it to the front.
+        // Already open somewhere behind other windows, or minimised: windows without a
+        // taskbar entry could not be brought back any other way.
+        if (form.isMinimized())
+            form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
         form.raise();
         form.activateWindow();
         return;
     }
     if (!form.testAttribute(Qt::WA_Moved)) {
         // First show of this load: centred on the screen.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = form.frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            form.move(frame.topLeft());
-        }
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            form.move(centredOn(form.frameGeometry(), screen->availableGeometry()));
     }
     form.show();
     form.activateWindow();
+}
+
+QPoint centredOn(QRect frame, const QRect& area)
+{
+    frame.moveCenter(area.center());
+    // A window larger than the screen keeps its top left corner, with the title bar and the
+    // first controls, on it; one that fits stays wholly on it.
+    const int left = std::max(area.left(), std::min(frame.left(), area.right() - frame.width() + 1));
+    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height() + 1));
+    return {left, top};
 }
 
 void FormSlotBase::unload()

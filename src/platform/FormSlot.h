@@ -22,7 +22,8 @@ public:
 
     bool isLoaded() const { return m_form != nullptr; }
 
-    // Loads the window if needed, shows it and brings it to the front.
+    // Loads the window if needed, shows it and brings it to the front, restored if it was
+    // minimised.
     void show();
 
     // Closes the window if it is loaded; does nothing otherwise.
@@ -39,6 +40,10 @@ private:
 
     Form* m_form = nullptr;
 };
+
+// Where a window of the given frame goes when it is centred on the area: centred, but
+// moved onto the area as far as it fits, its top left corner on it in any case.
+QPoint centredOn(QRect frame, const QRect& area);
 
 template <typename F>
 class FormSlot final : public FormSlotBase {

@@ -1,6 +1,9 @@
 #pragma once
 
-class QTextDocument;
+#include <QFuture>
+
+class QFont;
+class QString;
 
 namespace orbelle {
 
@@ -10,8 +13,10 @@ public:
     enum class Outcome { Printed, NoPrinter, Failed };
 
     virtual ~PrinterPort() = default;
-    // Prints the document in its own fonts, sized in points on paper.
-    virtual Outcome print(const QTextDocument& document) = 0;
+    // Prints the plain text in the given font, sized in points on paper. Returns at once:
+    // a print server may take its time to answer, or never answer, and the caller's window
+    // must stay usable meanwhile. The outcome arrives through the future.
+    virtual QFuture<Outcome> print(const QString& text, const QFont& font) = 0;
 };
 
 } // namespace orbelle
