@@ -35,6 +35,8 @@ if(UNIX AND NOT APPLE)
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/orbelle.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    install(FILES packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME orbelle)
 endif()
 
 # On Windows the installed program must run without Qt on the PATH: windeployqt copies the
