@@ -52,7 +52,7 @@ std::string catalogueSign(int date)
 std::string twoDigits(int day)
 {
     // Appended rather than "0" + std::to_string(day): for that, GCC 12 at -O3 reports an
-    // overlapping copy inside std::string that cannot happen (-Wrestrict, GCC bug 105329).
+    // overlapping copy inside std::string that cannot happen (-Wrestrict).
     std::string text(day < 10 ? 1u : 0u, '0');
     return text.append(std::to_string(day));
 }
