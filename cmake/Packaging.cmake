@@ -17,6 +17,26 @@ if(UNIX AND NOT APPLE)
     install(FILES src/resources/sun.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${ORBELLE_DESKTOP_ID}.svg)
+
+    # Debian wants the changelog and the manual page compressed, without a time stamp so
+    # that two builds give the same bytes.
+    set(orbelle_gzipped)
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+    foreach(file IN ITEMS changelog orbelle.6)
+        set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/packaging/${file}.gz)
+        add_custom_command(OUTPUT ${gzipped}
+            COMMAND gzip -9 -n -c ${CMAKE_CURRENT_SOURCE_DIR}/packaging/${file} > ${gzipped}
+            DEPENDS packaging/${file}
+            VERBATIM)
+        list(APPEND orbelle_gzipped ${gzipped})
+    endforeach()
+    add_custom_target(orbelle_packaging_docs ALL DEPENDS ${orbelle_gzipped})
+    install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/orbelle.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    install(FILES packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME orbelle)
 endif()
 
 # On Windows the installed program must run without Qt on the PATH: windeployqt copies the
@@ -47,11 +67,19 @@ else()
 endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# CPack puts the summary above this as the synopsis line.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Orbelle shows how well two signs of the zodiac get on: choose your own sign and your
-partner's, click the heart and read the reading for the pair. It also shows a profile of
-each sign and names the sign for a birth date. All texts are German.")
+# Debian's modes, whatever the umask of the machine that builds the package.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Debian's section "games" is for programs installed in /usr/games; Orbelle installs into
+# /usr/bin, so it goes with the miscellaneous ones.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# CPack puts the summary above this as the synopsis line; Debian wants lines of at most
+# 80 characters.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Orbelle shows how well two signs of the zodiac get on: choose your own
+sign and your partner's, click the heart and read the reading for the pair.
+It also shows a profile of each sign and names the sign for a birth date.
+All texts are German.")
 
 # Comic Neue stands in for Comic Sans MS, and Qt's German texts come from the translations
 # package; neither is a linked library, so dpkg-shlibdeps cannot find them.
