@@ -27,9 +27,10 @@ public:
     // Outlives every window, since the analysis window refers to it.
     AnalysisFields analysisFields;
 
-    // Members go in reverse order of declaration. Should Forms go while windows are still
-    // loaded (a test, the gallery), they are deleted in the order in which the main window
-    // unloads them, and the main window, which opened them, last of all.
+    // The program ends its windows by closing the main window, which unloads the others
+    // first (unloadOthers). Members go in reverse order of declaration, so should Forms go
+    // while windows are still loaded (a test, the gallery), they are deleted in that same
+    // order too: the birth-date window first, the main window last.
     FormSlot<Form1> mainWindow;
     FormSlot<frmAbout> aboutDialog;
     FormSlot<frm_aus> analysisWindow;
