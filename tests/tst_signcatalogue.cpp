@@ -58,8 +58,11 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 characters").arg(length)));
         QVERIFY(!profile.contains(u'\n') && !profile.contains(u'\r'));
         QCOMPARE(profile.trimmed(), profile);
-        for (const SignEntry& other : signCatalogue())
+        // Each text speaks of its own sign and of no other: a text under a wrong name shows.
+        for (const SignEntry& other : signCatalogue()) {
             QVERIFY(&other == &e || other.profileText != e.profileText);
+            QCOMPARE(profile.contains(toQString(other.displayName)), &other == &e);
+        }
         QCOMPARE(toQString(profileWindowText(e)), dateLine + QStringLiteral("\r\n\r\n") + profile);
     }
 

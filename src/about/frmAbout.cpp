@@ -10,10 +10,16 @@
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 
-#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QWindow>
+
+#include <cstdint>
+#include <string_view>
 
 namespace orbelle {
 
@@ -101,10 +107,14 @@ frmAbout::frmAbout(const Platform& platform)
     link1->setAccessibleDescription(QStringLiteral("Öffnet die Homepage im Browser."));
     link2->setAccessibleDescription(QStringLiteral("Öffnet die Astrologie-Seite im Browser."));
 
-    // OK is the default button; Enter on another button presses that one, as usual.
+    // OK is the default button and the cancel button. Every focus stop of the dialog takes
+    // Enter itself: a button presses itself, a link opens. Esc presses OK wherever the
+    // focus is.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     cmdSysInfo->setAutoDefault(true);
+    auto* cancel = new QShortcut(QKeySequence::Cancel, this);
+    connect(cancel, &QShortcut::activated, cmdOK, &QPushButton::click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     connect(lbl_mail, &LinkLabel::clicked, this, &frmAbout::lbl_mail_Click);
@@ -136,33 +146,23 @@ void frmAbout::renderLogo()
         Look::renderSvg(QStringLiteral(":/orbelle/logo.svg"), kLogoSize, devicePixelRatioF()));
 }
 
-bool frmAbout::event(QEvent* event)
+void frmAbout::renderLogoForScreen()
 {
-    // Moved to a screen of another scale: draw the logo anew rather than stretch it.
-    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
-        const QPixmap logo = picIcon->pixmap();
-        if (logo.isNull() || logo.devicePixelRatio() != devicePixelRatioF())
-            renderLogo();
-    }
-    return Form::event(event);
+    // Drawn anew for a screen of another scale rather than stretched.
+    const QPixmap logo = picIcon->pixmap();
+    if (logo.isNull() || logo.devicePixelRatio() != devicePixelRatioF())
+        renderLogo();
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* event)
+void frmAbout::showEvent(QShowEvent* event)
 {
-    // Reaches the window when no button took the key itself.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (event->modifiers() & ~Qt::KeypadModifier)
-            break;
-        event->accept();
-        cmdOK_Click();
-        return;
-    default:
-        break;
+    Form::showEvent(event);
+    renderLogoForScreen();
+    // The native window exists from the first show on, and lives as long as the dialog.
+    if (!m_watchingScreen && windowHandle()) {
+        connect(windowHandle(), &QWindow::screenChanged, this, &frmAbout::renderLogoForScreen);
+        m_watchingScreen = true;
     }
-    Form::keyPressEvent(event);
 }
 
 void frmAbout::paintEvent(QPaintEvent*)
@@ -189,12 +189,6 @@ void frmAbout::StartSysInfo()
 {
     orbelle::StartSysInfo({m_platform.registry, m_platform.fileTest, m_platform.programStart,
                            m_platform.messageBox});
-}
-
-bool frmAbout::GetKeyValue(std::uint32_t root, std::string_view keyPath,
-                           std::string_view valueName, std::string& value)
-{
-    return orbelle::GetKeyValue(m_platform.registry, root, keyPath, valueName, value);
 }
 
 void frmAbout::openLink(const std::string& file)

@@ -3,9 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Platform.h"
 
-#include <cstdint>
 #include <string>
-#include <string_view>
 
 class QLabel;
 class QPushButton;
@@ -46,20 +44,17 @@ public:
     // Starts the system-information tool or says that it is unavailable.
     void StartSysInfo();
 
-    // Reads one registry value through the dialog's registry (see the free GetKeyValue).
-    bool GetKeyValue(std::uint32_t root, std::string_view keyPath, std::string_view valueName,
-                     std::string& value);
-
 protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void renderLogo();
+    void renderLogoForScreen();
     void openLink(const std::string& file);
 
     Platform m_platform;
+    bool m_watchingScreen = false;
 };
 
 } // namespace orbelle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/ChosenSigns.h"
 #include "analysis/PairAnalysis.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
@@ -11,12 +12,6 @@ class QPushButton;
 class QTextEdit;
 
 namespace orbelle {
-
-// The two picker texts of the main window, as the analysis reads them at load.
-struct ChosenSigns {
-    std::string own;
-    std::string partner;
-};
 
 // Texts of the analysis window that the program shows as they stand.
 inline constexpr std::string_view kCopiedPrompt =

@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include "app/Forms.h"
 #include "platform/ClickArea.h"
 #include "platform/Controls.h"
 #include "platform/Look.h"
@@ -12,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace orbelle {
@@ -78,9 +76,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const
 
 } // namespace
 
-Form1::Form1(Forms& forms, MessageBoxPort& messageBox)
+Form1::Form1(MessageBoxPort& messageBox)
     : Form(Border::FixedSingle)
-    , m_forms(forms)
     , m_messageBox(messageBox)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -159,12 +156,14 @@ void Form1::Form_Load()
     }
 }
 
+ChosenSigns Form1::chosenSigns() const
+{
+    return {toStdString(cbo_astro1->currentText()), toStdString(cbo_astro2->currentText())};
+}
+
 void Form1::Form_Unload()
 {
-    m_forms.birthDateWindow.unload();
-    m_forms.profileWindow.unload();
-    m_forms.analysisWindow.unload();
-    m_forms.aboutDialog.unload();
+    Q_EMIT othersUnloadRequested();
 }
 
 void Form1::paintEvent(QPaintEvent*)
@@ -184,28 +183,22 @@ void Form1::Image1_Click()
                           "Kein Sternzeichen angegeben");
         return;
     }
-    m_forms.analysisWindow.show();
+    Q_EMIT analysisRequested();
 }
 
 void Form1::Command2_Click()
 {
-    m_forms.aboutDialog.show();
+    Q_EMIT aboutRequested();
 }
 
 void Form1::Command3_Click()
 {
-    m_forms.birthDateWindow.show();
+    Q_EMIT birthDateRequested();
 }
 
 void Form1::showProfile(std::string_view pictureControl, ProfileWindow mode)
 {
-    const SignEntry* sign = findSignByPictureControl(pictureControl);
-    if (mode == ProfileWindow::Reopen)
-        m_forms.profileWindow.unload();
-    Form4& profile = m_forms.profileWindow.load();
-    profile.Text1->setPlainText(toQString(profileWindowText(*sign)));
-    profile.setWindowTitle(toQString(sign->displayName));
-    m_forms.profileWindow.show();
+    Q_EMIT profileRequested(*findSignByPictureControl(pictureControl), mode);
 }
 
 void Form1::widder_Click() { showProfile("widder", ProfileWindow::Reopen); }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "analysis/ChosenSigns.h"
 #include "platform/Form.h"
+#include "signs/SignEntry.h"
 
 #include <QPixmap>
 
@@ -13,18 +15,25 @@ class QPushButton;
 namespace orbelle {
 
 class ClickArea;
-class Forms;
 class MessageBoxPort;
 
 // The main window: a picture map with the two sign pickers, the heart that starts the
-// analysis, the twelve sign figures that open their profiles, and two buttons.
+// analysis, the twelve sign figures that open their profiles, and two buttons. It asks
+// for the other windows by its signals and knows none of them; Forms answers.
 class Form1 final : public Form {
     Q_OBJECT
 
 public:
-    Form1(Forms& forms, MessageBoxPort& messageBox);
+    // How a sign figure shows its profile: in a window loaded afresh, or in the open one
+    // where it stands.
+    enum class ProfileWindow { Reopen, KeepInPlace };
+
+    explicit Form1(MessageBoxPort& messageBox);
 
     void Form_Load() override;
+
+    // The texts of both pickers; empty where nothing is chosen.
+    ChosenSigns chosenSigns() const;
 
     QLabel* Label1;
     QLabel* Ster;
@@ -52,17 +61,22 @@ public:
     void wassermann_Click();
     void fische_Click();
 
+Q_SIGNALS:
+    void analysisRequested();
+    void profileRequested(const orbelle::SignEntry& sign, orbelle::Form1::ProfileWindow mode);
+    void birthDateRequested();
+    void aboutRequested();
+    // From Form_Unload, while the main window is still there: the others go first.
+    void othersUnloadRequested();
+
 protected:
     void Form_Unload() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    enum class ProfileWindow { Reopen, KeepInPlace };
-
     void createSignAreas();
     void showProfile(std::string_view pictureControl, ProfileWindow mode);
 
-    Forms& m_forms;
     MessageBoxPort& m_messageBox;
     QPixmap m_background;
 };

@@ -1,7 +1,7 @@
 #pragma once
+#include "signs/SignProfile.h"
 #include <array>
-#include <string_view>
 namespace orbelle {
-// The German profile texts, indexed by catalogue position - 1 (Widder first, Fische last).
-extern const std::array<std::string_view, 12> kSignProfileTexts;
+// The German profile texts, each under the name of its sign.
+extern const std::array<SignProfile, 12> kSignProfiles;
 }
