@@ -5,9 +5,9 @@
 #include "check/Check.h"
 
 #include "about/SysInfo.h"
-#include "platform/SearchPath.h"
-#include "platform/StandInRegistry.h"
-#include "platform/StdFileTest.h"
+#include "os/desktop/SearchPath.h"
+#include "os/desktop/StandInRegistry.h"
+#include "os/desktop/StdFileTest.h"
 
 #include <filesystem>
 #include <fstream>

@@ -4,10 +4,10 @@
 #include "check/Check.h"
 
 #include "about/SysInfo.h"
-#include "platform/FakeFileTest.h"
-#include "platform/FakeProgramStart.h"
-#include "platform/FakeRegistry.h"
-#include "platform/RecordingMessageBox.h"
+#include "doubles/FakeFileTest.h"
+#include "doubles/FakeProgramStart.h"
+#include "doubles/FakeRegistry.h"
+#include "doubles/RecordingMessageBox.h"
 
 #include <optional>
 #include <set>

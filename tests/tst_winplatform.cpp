@@ -5,12 +5,12 @@
 #include "check/Check.h"
 
 #include "about/SysInfo.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/WinFileTest.h"
-#include "platform/WinProgramStart.h"
-#include "platform/WinRegistry.h"
-#include "platform/WinShell.h"
-#include "platform/WinText.h"
+#include "doubles/RecordingMessageBox.h"
+#include "os/win/WinFileTest.h"
+#include "os/win/WinProgramStart.h"
+#include "os/win/WinRegistry.h"
+#include "os/win/WinShell.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 

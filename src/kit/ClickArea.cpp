@@ -1,4 +1,4 @@
-#include "platform/ClickArea.h"
+#include "kit/ClickArea.h"
 
 namespace orbelle {
 

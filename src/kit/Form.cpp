@@ -1,7 +1,7 @@
-#include "platform/Form.h"
+#include "kit/Form.h"
 
-#include "platform/Look.h"
-#include "platform/Twips.h"
+#include "kit/Look.h"
+#include "kit/Twips.h"
 
 #include <QCloseEvent>
 

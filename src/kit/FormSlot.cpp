@@ -1,4 +1,4 @@
-#include "platform/FormSlot.h"
+#include "kit/FormSlot.h"
 
 #include <QGuiApplication>
 #include <QScreen>

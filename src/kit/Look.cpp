@@ -1,4 +1,4 @@
-#include "platform/Look.h"
+#include "kit/Look.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/CupsServer.h"
+#include "qt/CupsServer.h"
 
 #include <cups/cups.h>
 

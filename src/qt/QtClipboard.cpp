@@ -1,6 +1,6 @@
-#include "platform/QtClipboard.h"
+#include "qt/QtClipboard.h"
 
-#include "platform/QtText.h"
+#include "kit/QtText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

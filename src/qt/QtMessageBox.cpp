@@ -1,6 +1,6 @@
-#include "platform/QtMessageBox.h"
+#include "qt/QtMessageBox.h"
 
-#include "platform/QtText.h"
+#include "kit/QtText.h"
 
 #include <QApplication>
 #include <QMessageBox>

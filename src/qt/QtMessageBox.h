@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxPort.h"
+#include "ports/MessageBoxPort.h"
 
 namespace orbelle {
 

@@ -1,6 +1,6 @@
-#include "platform/QtProgramStart.h"
+#include "qt/QtProgramStart.h"
 
-#include "platform/QtText.h"
+#include "kit/QtText.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramStartPort.h"
+#include "ports/ProgramStartPort.h"
 
 namespace orbelle {
 

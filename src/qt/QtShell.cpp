@@ -1,7 +1,7 @@
-#include "platform/QtShell.h"
+#include "qt/QtShell.h"
 
-#include "platform/DesktopLinks.h"
-#include "platform/QtText.h"
+#include "kit/QtText.h"
+#include "os/desktop/DesktopLinks.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ShellPort.h"
+#include "ports/ShellPort.h"
 
 namespace orbelle {
 

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "platform/Platform.h"
-#include "platform/QtClipboard.h"
-#include "platform/QtMessageBox.h"
-#include "platform/SystemPrinter.h"
+#include "ports/Platform.h"
+#include "qt/QtClipboard.h"
+#include "qt/QtMessageBox.h"
+#include "qt/SystemPrinter.h"
 
 #ifdef _WIN32
-#include "platform/WinFileTest.h"
-#include "platform/WinProgramStart.h"
-#include "platform/WinRegistry.h"
-#include "platform/WinShell.h"
+#include "os/win/WinFileTest.h"
+#include "os/win/WinProgramStart.h"
+#include "os/win/WinRegistry.h"
+#include "os/win/WinShell.h"
 #else
-#include "platform/QtProgramStart.h"
-#include "platform/QtShell.h"
-#include "platform/StandInRegistry.h"
-#include "platform/StdFileTest.h"
+#include "os/desktop/StandInRegistry.h"
+#include "os/desktop/StdFileTest.h"
+#include "qt/QtProgramStart.h"
+#include "qt/QtShell.h"
 #endif
 
 namespace orbelle {

@@ -1,7 +1,7 @@
-#include "platform/SystemPrinter.h"
+#include "qt/SystemPrinter.h"
 
 #ifdef ORBELLE_HAVE_CUPS
-#include "platform/CupsServer.h"
+#include "qt/CupsServer.h"
 #endif
 
 #include <QAbstractTextDocumentLayout>

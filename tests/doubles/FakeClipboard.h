@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ClipboardPort.h"
+#include "ports/ClipboardPort.h"
 
 namespace orbelle {
 

@@ -1,6 +1,6 @@
-#include "platform/PdfPrinter.h"
+#include "doubles/PdfPrinter.h"
 
-#include "platform/SystemPrinter.h"
+#include "qt/SystemPrinter.h"
 
 #include <QFont>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterPort.h"
+#include "ports/PrinterPort.h"
 
 #include <QPromise>
 #include <QString>

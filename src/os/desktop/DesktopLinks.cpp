@@ -1,4 +1,4 @@
-#include "platform/DesktopLinks.h"
+#include "os/desktop/DesktopLinks.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "platform/SearchPath.h"
+#include "os/desktop/SearchPath.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "platform/StandInRegistry.h"
+#include "os/desktop/StandInRegistry.h"
 
 #include <algorithm>
 #include <array>

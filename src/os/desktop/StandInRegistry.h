@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RegistryPort.h"
+#include "ports/RegistryPort.h"
 
 #include <optional>
 #include <span>

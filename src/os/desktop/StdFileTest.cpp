@@ -1,4 +1,4 @@
-#include "platform/StdFileTest.h"
+#include "os/desktop/StdFileTest.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,6 +1,6 @@
-#include "platform/WinFileTest.h"
+#include "os/win/WinFileTest.h"
 
-#include "platform/WinText.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 

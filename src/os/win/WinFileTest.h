@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileTestPort.h"
+#include "ports/FileTestPort.h"
 
 namespace orbelle {
 

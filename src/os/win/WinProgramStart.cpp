@@ -1,6 +1,6 @@
-#include "platform/WinProgramStart.h"
+#include "os/win/WinProgramStart.h"
 
-#include "platform/WinText.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 

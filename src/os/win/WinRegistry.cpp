@@ -1,6 +1,6 @@
-#include "platform/WinRegistry.h"
+#include "os/win/WinRegistry.h"
 
-#include "platform/WinText.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "platform/WinShell.h"
+#include "os/win/WinShell.h"
 
-#include "platform/WinText.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 #include <shellapi.h>

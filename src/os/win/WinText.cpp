@@ -1,4 +1,4 @@
-#include "platform/WinText.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 
