@@ -4,7 +4,7 @@
 
 #include "FuzzCheck.h"
 #include "about/SysInfo.h"
-#include "platform/RegistryPort.h"
+#include "ports/RegistryPort.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -3,13 +3,13 @@
 #include "TestSupport.h"
 
 #include "app/Forms.h"
-#include "platform/FakeClipboard.h"
-#include "platform/FakeFileTest.h"
-#include "platform/FakeProgramStart.h"
-#include "platform/FakeRegistry.h"
-#include "platform/PdfPrinter.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/RecordingShell.h"
+#include "doubles/FakeClipboard.h"
+#include "doubles/FakeFileTest.h"
+#include "doubles/FakeProgramStart.h"
+#include "doubles/FakeRegistry.h"
+#include "doubles/PdfPrinter.h"
+#include "doubles/RecordingMessageBox.h"
+#include "doubles/RecordingShell.h"
 
 #include <QTemporaryDir>
 

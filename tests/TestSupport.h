@@ -2,7 +2,7 @@
 
 // Small helpers that the Qt tests share.
 
-#include "platform/QtText.h"
+#include "kit/QtText.h"
 
 #include <QApplication>
 #include <QComboBox>

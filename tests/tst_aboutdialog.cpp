@@ -5,7 +5,7 @@
 #include "ProgramTestCase.h"
 
 #include "about/LinkLabel.h"
-#include "platform/Twips.h"
+#include "kit/Twips.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -4,7 +4,7 @@
 
 #include "ProgramTestCase.h"
 
-#include "platform/ClickArea.h"
+#include "kit/ClickArea.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -4,7 +4,7 @@
 #include "ProgramTestCase.h"
 
 #include "analysis/info_text_data.h"
-#include "platform/Twips.h"
+#include "kit/Twips.h"
 
 #include <QFontMetricsF>
 #include <QPdfWriter>

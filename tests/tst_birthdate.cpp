@@ -4,7 +4,7 @@
 #include "ProgramTestCase.h"
 
 #include "birthdate/BirthDateAnswer.h"
-#include "platform/Twips.h"
+#include "kit/Twips.h"
 
 #include <QAbstractItemModel>
 #include <QLabel>

@@ -1,7 +1,8 @@
 // The birth-date lookup without its window: every combination the two lists allow,
 // checked against the calendar and the sign catalogue, and the order of its messages.
 
-#include "check/Check.h"
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
 
 #include "birthdate/BirthDateAnswer.h"
 #include "signs/SignCatalogue.h"
@@ -78,7 +79,7 @@ std::string expectedAnswer(int day, std::size_t month)
 
 } // namespace
 
-GROUP(listsOfferTheDaysAndMonths)
+TEST_CASE("listsOfferTheDaysAndMonths")
 {
     for (std::size_t i = 0; i < 32; ++i)
         CHECK_EQ(birthDateDays().at(i), twoDigits(static_cast<int>(i) + 1));
@@ -86,19 +87,19 @@ GROUP(listsOfferTheDaysAndMonths)
                      birthDateMonths().end()));
 }
 
-GROUP(everyCombinationOfTheListsMatchesTheCalendar)
+TEST_CASE("everyCombinationOfTheListsMatchesTheCalendar")
 {
     for (int day = 0; day <= 32; ++day) {
         for (std::size_t month = 0; month <= 12; ++month) {
             const std::string dayText = day == 0 ? "" : twoDigits(day);
             const std::string_view monthText = month == 12 ? "" : kMonths[month];
-            CASE("day '" + dayText + "' month '" + std::string(monthText) + "'");
+            INFO("day '", dayText, "' month '", monthText, "'");
             CHECK_EQ(BirthDateAnswer(dayText, monthText), expectedAnswer(day, month));
         }
     }
 }
 
-GROUP(precedenceAndExamples)
+TEST_CASE("precedenceAndExamples")
 {
     struct Row {
         const char* name;
@@ -122,9 +123,7 @@ GROUP(precedenceAndExamples)
         {"Zwilling in the singular", "22", "Mai", "Wer am 22. Mai geboren wurde, ist Zwilling."},
     };
     for (const Row& row : rows) {
-        CASE(row.name);
+        INFO(row.name);
         CHECK_EQ(BirthDateAnswer(row.day, row.month), row.answer);
     }
 }
-
-CHECK_MAIN

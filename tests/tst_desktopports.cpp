@@ -6,9 +6,9 @@
 #include "PrivateCupsServer.h"
 #include "TestSupport.h"
 
-#include "platform/QtProgramStart.h"
-#include "platform/QtShell.h"
-#include "platform/SystemPrinter.h"
+#include "qt/QtProgramStart.h"
+#include "qt/QtShell.h"
+#include "qt/SystemPrinter.h"
 
 #include <QDesktopServices>
 #include <QDir>

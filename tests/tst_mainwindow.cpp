@@ -3,8 +3,8 @@
 
 #include "ProgramTestCase.h"
 
-#include "platform/ClickArea.h"
-#include "platform/Twips.h"
+#include "kit/ClickArea.h"
+#include "kit/Twips.h"
 #include "signs/SignCatalogue.h"
 
 #include <QLabel>

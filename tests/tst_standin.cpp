@@ -2,12 +2,13 @@
 // system-information program found on the search path, and the ordinary-file test; and the
 // search path the program keeps for itself at start.
 
-#include "check/Check.h"
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
 
 #include "about/SysInfo.h"
-#include "platform/SearchPath.h"
-#include "platform/StandInRegistry.h"
-#include "platform/StdFileTest.h"
+#include "os/desktop/SearchPath.h"
+#include "os/desktop/StandInRegistry.h"
+#include "os/desktop/StdFileTest.h"
 
 #include <filesystem>
 #include <fstream>
@@ -38,7 +39,7 @@ struct Scratch {
 
 } // namespace
 
-GROUP(registryHoldsTheFirstKnownToolOnThePathOnly)
+TEST_CASE("registryHoldsTheFirstKnownToolOnThePathOnly")
 {
     Scratch scratch;
     const std::string monitor = scratch.file("early/gnome-system-monitor");
@@ -59,7 +60,7 @@ GROUP(registryHoldsTheFirstKnownToolOnThePathOnly)
         {"early:.", ""},
     };
     for (const auto& [searchPath, tool] : rows) {
-        CASE("search path '" + searchPath + "'");
+        INFO("search path '", searchPath, "'");
         StandInRegistry registry(searchPath);
         std::string value = "left over";
         CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "PATH", value), !tool.empty());
@@ -73,7 +74,7 @@ GROUP(registryHoldsTheFirstKnownToolOnThePathOnly)
     fs::current_path(previous);
 }
 
-GROUP(fileTestAcceptsOrdinaryFilesOnly)
+TEST_CASE("fileTestAcceptsOrdinaryFilesOnly")
 {
     Scratch scratch;
     const std::string file = scratch.file("tools/MSINFO32.EXE", false);
@@ -85,12 +86,12 @@ GROUP(fileTestAcceptsOrdinaryFilesOnly)
         {(scratch.root / "folder.exe").string(), false}, {"", false},
     };
     for (const auto& [path, ordinary] : rows) {
-        CASE(path);
+        INFO(path);
         CHECK_EQ(StdFileTest().isOrdinaryFile(path), ordinary);
     }
 }
 
-GROUP(searchPathKeepsAbsoluteFoldersOnly)
+TEST_CASE("searchPathKeepsAbsoluteFoldersOnly")
 {
     const std::pair<std::string, std::string> rows[] = {
         {":/usr/bin:/bin", "/usr/bin:/bin"},
@@ -100,9 +101,7 @@ GROUP(searchPathKeepsAbsoluteFoldersOnly)
         {"/usr/local/bin", "/usr/local/bin"},
     };
     for (const auto& [path, kept] : rows) {
-        CASE("PATH '" + path + "'");
+        INFO("PATH '", path, "'");
         CHECK_EQ(absoluteSearchPath(path), kept);
     }
 }
-
-CHECK_MAIN

@@ -1,13 +1,14 @@
 // The About dialog's logic over the platform doubles: reading registry values byte by
 // byte, and every way the system-information launch can go.
 
-#include "check/Check.h"
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
 
 #include "about/SysInfo.h"
-#include "platform/FakeFileTest.h"
-#include "platform/FakeProgramStart.h"
-#include "platform/FakeRegistry.h"
-#include "platform/RecordingMessageBox.h"
+#include "doubles/FakeFileTest.h"
+#include "doubles/FakeProgramStart.h"
+#include "doubles/FakeRegistry.h"
+#include "doubles/RecordingMessageBox.h"
 
 #include <optional>
 #include <set>
@@ -30,7 +31,7 @@ Bytes bytesOf(std::string_view text)
 
 } // namespace
 
-GROUP(getKeyValueKeepsTheBytesTheRegistryReports)
+TEST_CASE("getKeyValueKeepsTheBytesTheRegistryReports")
 {
     struct Row {
         const char* name;
@@ -53,7 +54,7 @@ GROUP(getKeyValueKeepsTheBytesTheRegistryReports)
         {"exactly 1024 bytes", T::kString, bytesOf(std::string(1023, 'x') + '\0'), std::string(1023, 'x')},
     };
     for (const Row& row : rows) {
-        CASE(row.name);
+        INFO(row.name);
         FakeRegistry registry;
         registry.setValue(kHklm, kKey, "V", row.type, row.data);
         std::string value = "as passed";
@@ -64,7 +65,7 @@ GROUP(getKeyValueKeepsTheBytesTheRegistryReports)
     }
 }
 
-GROUP(getKeyValueFailures)
+TEST_CASE("getKeyValueFailures")
 {
     struct Row {
         const char* name;
@@ -85,7 +86,7 @@ GROUP(getKeyValueFailures)
         {"zero length", kKey, "V", 0, {}, false, true, 1},
     };
     for (const Row& row : rows) {
-        CASE(row.name);
+        INFO(row.name);
         FakeRegistry registry;
         registry.setValue(kHklm, kKey, "V", RegistryType::kString, Bytes(row.size, 'a'));
         registry.reportedSize = row.reportedSize;
@@ -93,7 +94,7 @@ GROUP(getKeyValueFailures)
             registry.refusedKeys.insert(kKey);
         std::string value = "left over";
         if (row.raises) {
-            CHECK_THROWS(EmptyRegistryValue, GetKeyValue(registry, kHklm, kKey, "V", value));
+            CHECK_THROWS_AS(GetKeyValue(registry, kHklm, kKey, "V", value), EmptyRegistryValue);
         } else {
             CHECK(!GetKeyValue(registry, kHklm, row.keyPath, row.valueName, value));
             CHECK_EQ(value, "");
@@ -103,7 +104,7 @@ GROUP(getKeyValueFailures)
     }
 }
 
-GROUP(getKeyValueAsksForReadRightsOnly)
+TEST_CASE("getKeyValueAsksForReadRightsOnly")
 {
     FakeRegistry registry;
     registry.setText(kHklm, kKey, "V", "x");
@@ -112,10 +113,10 @@ GROUP(getKeyValueAsksForReadRightsOnly)
     CHECK(GetKeyValue(registry, kHklm, kKey, "V", value));
     CHECK_EQ(registry.opens.size(), 1u);
     CHECK_EQ(registry.opens.at(0).access & RegistryAccess::kAnyWrite, 0u);
-    CHECK(registry.opens.at(0).access & RegistryAccess::kQueryValue);
+    CHECK((registry.opens.at(0).access & RegistryAccess::kQueryValue));
 }
 
-GROUP(startSysInfo)
+TEST_CASE("startSysInfo")
 {
     const std::string tool = "C:\\Program Files\\MSInfo\\msinfo32.exe";
     const std::string inFolder = "C:\\MSInfo\\MSINFO32.EXE";
@@ -151,7 +152,7 @@ GROUP(startSysInfo)
         {"the start raises an error", registered, T::kString, false, false, {}, true, "", 1, 0, 1},
     };
     for (const Row& row : rows) {
-        CASE(row.name);
+        INFO(row.name);
         FakeRegistry registry;
         FakeFileTest fileTest;
         FakeProgramStart programStart;
@@ -180,5 +181,3 @@ GROUP(startSysInfo)
             CHECK_EQ(open.access & RegistryAccess::kAnyWrite, 0u);
     }
 }
-
-CHECK_MAIN

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 
-#include "platform/FormSlot.h"
+#include "kit/FormSlot.h"
 
 #include <QPointer>
 #include <QScreen>

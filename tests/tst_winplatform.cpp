@@ -2,15 +2,16 @@
 // byte by byte, the system-information launch through the real keys, process start,
 // file test and shell, and the version record compiled into this very program.
 
-#include "check/Check.h"
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest.h>
 
 #include "about/SysInfo.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/WinFileTest.h"
-#include "platform/WinProgramStart.h"
-#include "platform/WinRegistry.h"
-#include "platform/WinShell.h"
-#include "platform/WinText.h"
+#include "doubles/RecordingMessageBox.h"
+#include "os/win/WinFileTest.h"
+#include "os/win/WinProgramStart.h"
+#include "os/win/WinRegistry.h"
+#include "os/win/WinShell.h"
+#include "os/win/WinText.h"
 
 #include <windows.h>
 
@@ -152,7 +153,7 @@ void setLaunchValue(const char* key, const char* name, const std::string& utf8)
 
 } // namespace
 
-GROUP(getKeyValueReadsTheRealRegistry)
+TEST_CASE("getKeyValueReadsTheRealRegistry")
 {
     TestKey key;
     enum Outcome { Read, Fails, Raises };
@@ -181,11 +182,11 @@ GROUP(getKeyValueReadsTheRealRegistry)
 
     WinRegistry registry;
     for (const Row& row : rows) {
-        CASE(row.name);
+        INFO(row.name);
         std::string value = "as passed";
         if (row.outcome == Raises)
-            CHECK_THROWS(EmptyRegistryValue, GetKeyValue(registry, RegistryRoot::kCurrentUser,
-                                                         key.path, row.name, value));
+            CHECK_THROWS_AS(GetKeyValue(registry, RegistryRoot::kCurrentUser, key.path, row.name, value),
+                            EmptyRegistryValue);
         else
             CHECK_EQ(GetKeyValue(registry, RegistryRoot::kCurrentUser, key.path, row.name, value),
                      row.outcome == Read);
@@ -193,14 +194,14 @@ GROUP(getKeyValueReadsTheRealRegistry)
     }
     for (const auto& [keyPath, name] : {std::pair{key.path, "no such value"},
                                         std::pair{key.path + "\\missing", "x"}}) {
-        CASE(name);
+        INFO(name);
         std::string value = "as passed";
         CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, keyPath, name, value));
         CHECK_EQ(value, "");
     }
 }
 
-GROUP(startSysInfoThroughTheRealKeys)
+TEST_CASE("startSysInfoThroughTheRealKeys")
 {
     const std::string tool = copyChild("registered tool\\msinfo 32 & co.exe");
     const std::string folder = scratch() + "\\MSInfo folder";
@@ -224,7 +225,7 @@ GROUP(startSysInfoThroughTheRealKeys)
         {"nothing registered", "", "", false, ""},
     };
     for (const Row& row : rows) {
-        CASE(row.name);
+        INFO(row.name);
         setLaunchValue(kToolKey, "PATH", row.path);
         setLaunchValue(kFolderKey, "MSINFO", row.folder);
         SetFileAttributesA(folderTool.c_str(), row.hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
@@ -236,7 +237,7 @@ GROUP(startSysInfoThroughTheRealKeys)
         StartSysInfo({registry, fileTest, programStart, messageBox});
         CHECK_EQ(messageBox.messages.size(), row.started.empty() ? 1u : 0u);
         auto report = childReport(row.started.empty() ? 1000 : 20000);
-        CHECK(row.started.empty() ? report.empty() : sameFile(report["self"], row.started));
+        CHECK((row.started.empty() ? report.empty() : sameFile(report["self"], row.started)));
         if (!row.started.empty())
             CHECK_EQ(report["show"], std::to_string(SW_SHOWNORMAL));
     }
@@ -245,7 +246,7 @@ GROUP(startSysInfoThroughTheRealKeys)
     setLaunchValue(kFolderKey, "MSINFO", "");
 }
 
-GROUP(programStartTakesThePathLiterally)
+TEST_CASE("programStartTakesThePathLiterally")
 {
     WinProgramStart start;
     const std::string tool = copyChild("a & b (x)\\tool; echo %PATH%.exe");
@@ -256,12 +257,12 @@ GROUP(programStartTakesThePathLiterally)
     CHECK_EQ(report["commandline"], "\"" + tool + "\"");
     for (const std::string& path : {std::string("cmd.exe /c exit 0"), tool + " extra",
                                     scratch() + "\\none.exe", std::string()}) {
-        CASE("no program: '" + path + "'");
+        INFO("no program: '", path, "'");
         CHECK(!start.start(path));
     }
 }
 
-GROUP(shellOpensWithTheDefaultVerb)
+TEST_CASE("shellOpensWithTheDefaultVerb")
 {
     const std::string tool = copyChild("shell\\opened by shell.exe");
     expectNewReport();
@@ -271,14 +272,13 @@ GROUP(shellOpensWithTheDefaultVerb)
     CHECK_EQ(report["show"], std::to_string(SW_SHOWNORMAL));
 }
 
-GROUP(versionRecordOfTheProgramFile)
+TEST_CASE("versionRecordOfTheProgramFile")
 {
     const std::string self = ownPath();
     DWORD ignored = 0;
     std::vector<char> record(GetFileVersionInfoSizeA(self.c_str(), &ignored));
-    if (!CHECK(!record.empty() && GetFileVersionInfoA(self.c_str(), 0, static_cast<DWORD>(record.size()),
-                                                      record.data())))
-        return;
+    REQUIRE((!record.empty() && GetFileVersionInfoA(self.c_str(), 0, static_cast<DWORD>(record.size()),
+                                                     record.data())));
     const auto query = [&record](const std::string& path) -> const void* {
         void* found = nullptr;
         UINT length = 0;
@@ -286,8 +286,7 @@ GROUP(versionRecordOfTheProgramFile)
     };
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query("\\"));
     const auto* translation = static_cast<const WORD*>(query("\\VarFileInfo\\Translation"));
-    if (!CHECK(fixed && translation))
-        return;
+    REQUIRE((fixed && translation));
     CHECK_EQ(fixed->dwSignature, 0xFEEF04BDu);
     for (const DWORD version : {fixed->dwFileVersionMS, fixed->dwProductVersionMS})
         CHECK_EQ(version, 0x0002'0000u);
@@ -302,7 +301,7 @@ GROUP(versionRecordOfTheProgramFile)
         {"ProductName", "Orbelle"},
     };
     for (const auto& [name, expected] : strings) {
-        CASE(name);
+        INFO(name);
         const auto* text =
             static_cast<const char*>(query(std::string("\\StringFileInfo\\040704E4\\") + name));
         CHECK_EQ(ansiToUtf8(text ? text : "(missing)"), expected);
@@ -311,5 +310,3 @@ GROUP(versionRecordOfTheProgramFile)
     const auto number = [](ULONG_PTR n) { return reinterpret_cast<LPCSTR>(n); };
     CHECK(FindResourceA(nullptr, number(1), number(14)) != nullptr);
 }
-
-CHECK_MAIN

@@ -1,6 +1,6 @@
 #include "about/AboutLook.h"
 
-#include "platform/Look.h"
+#include "kit/Look.h"
 
 #include <QFontInfo>
 

@@ -2,7 +2,7 @@
 
 #include "about/AboutLook.h"
 #include "about/LinkLabelAccessible.h"
-#include "platform/Look.h"
+#include "kit/Look.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "about/SysInfo.h"
 
-#include "platform/FileTestPort.h"
-#include "platform/MessageBoxPort.h"
-#include "platform/ProgramStartPort.h"
-#include "platform/RegistryPort.h"
+#include "ports/FileTestPort.h"
+#include "ports/MessageBoxPort.h"
+#include "ports/ProgramStartPort.h"
+#include "ports/RegistryPort.h"
 
 #include <array>
 

@@ -4,11 +4,11 @@
 #include "about/AboutTexts.h"
 #include "about/LinkLabel.h"
 #include "about/SysInfo.h"
-#include "platform/Look.h"
-#include "platform/QtText.h"
-#include "platform/ShellPort.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
+#include "kit/Controls.h"
+#include "kit/Look.h"
+#include "kit/QtText.h"
+#include "kit/Twips.h"
+#include "ports/ShellPort.h"
 
 #include <QKeySequence>
 #include <QLabel>

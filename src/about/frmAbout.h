@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Form.h"
-#include "platform/Platform.h"
+#include "kit/Form.h"
+#include "ports/Platform.h"
 
 #include <string>
 

@@ -1,13 +1,13 @@
 #include "analysis/frm_aus.h"
 
 #include "analysis/info_text_data.h"
-#include "platform/ClipboardPort.h"
-#include "platform/Controls.h"
-#include "platform/Look.h"
-#include "platform/MessageBoxPort.h"
-#include "platform/PrinterPort.h"
-#include "platform/QtText.h"
-#include "platform/Twips.h"
+#include "kit/Controls.h"
+#include "kit/Look.h"
+#include "kit/QtText.h"
+#include "kit/Twips.h"
+#include "ports/ClipboardPort.h"
+#include "ports/MessageBoxPort.h"
+#include "ports/PrinterPort.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -2,8 +2,8 @@
 
 #include "analysis/ChosenSigns.h"
 #include "analysis/PairAnalysis.h"
-#include "platform/Form.h"
-#include "platform/Platform.h"
+#include "kit/Form.h"
+#include "ports/Platform.h"
 
 #include <functional>
 #include <string>

@@ -1,11 +1,11 @@
 #include "app/Form1.h"
 
-#include "platform/ClickArea.h"
-#include "platform/Controls.h"
-#include "platform/Look.h"
-#include "platform/MessageBoxPort.h"
-#include "platform/QtText.h"
-#include "platform/Twips.h"
+#include "kit/ClickArea.h"
+#include "kit/Controls.h"
+#include "kit/Look.h"
+#include "kit/QtText.h"
+#include "kit/Twips.h"
+#include "ports/MessageBoxPort.h"
 #include "signs/SignCatalogue.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/ChosenSigns.h"
-#include "platform/Form.h"
+#include "kit/Form.h"
 #include "signs/SignEntry.h"
 
 #include <QPixmap>

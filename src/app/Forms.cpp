@@ -1,6 +1,6 @@
 #include "app/Forms.h"
 
-#include "platform/QtText.h"
+#include "kit/QtText.h"
 #include "signs/SignCatalogue.h"
 
 #include <QPlainTextEdit>

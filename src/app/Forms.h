@@ -5,8 +5,8 @@
 #include "analysis/frm_aus.h"
 #include "app/Form1.h"
 #include "birthdate/Form5.h"
-#include "platform/FormSlot.h"
-#include "platform/Platform.h"
+#include "kit/FormSlot.h"
+#include "ports/Platform.h"
 #include "signs/Form4.h"
 
 #include <QObject>

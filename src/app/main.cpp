@@ -1,7 +1,7 @@
 #include "app/Forms.h"
 #include "app/GermanTranslation.h"
-#include "platform/SearchPath.h"
-#include "platform/SystemPlatform.h"
+#include "os/desktop/SearchPath.h"
+#include "qt/SystemPlatform.h"
 
 #include <QApplication>
 

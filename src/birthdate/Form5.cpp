@@ -1,9 +1,9 @@
 #include "birthdate/Form5.h"
 
 #include "birthdate/BirthDateAnswer.h"
-#include "platform/Controls.h"
-#include "platform/QtText.h"
-#include "platform/Twips.h"
+#include "kit/Controls.h"
+#include "kit/QtText.h"
+#include "kit/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>

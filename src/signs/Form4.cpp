@@ -1,7 +1,7 @@
 #include "signs/Form4.h"
 
-#include "platform/Look.h"
-#include "platform/Twips.h"
+#include "kit/Look.h"
+#include "kit/Twips.h"
 
 #include <QPlainTextEdit>
 

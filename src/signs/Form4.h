@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "kit/Form.h"
 
 class QPlainTextEdit;
 

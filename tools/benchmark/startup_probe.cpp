@@ -6,7 +6,7 @@
 // click to the analysis window's first paint. Last it prints its peak resident memory.
 
 #include "app/Forms.h"
-#include "platform/SystemPlatform.h"
+#include "qt/SystemPlatform.h"
 
 #include <QApplication>
 #include <QComboBox>

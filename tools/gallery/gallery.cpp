@@ -3,13 +3,13 @@
 // on the offscreen platform and on test doubles, once per scale factor (default 1, 1.5, 2).
 
 #include "app/Forms.h"
-#include "platform/FakeClipboard.h"
-#include "platform/FakeFileTest.h"
-#include "platform/FakeProgramStart.h"
-#include "platform/FakeRegistry.h"
-#include "platform/RecordingShell.h"
-#include "platform/PdfPrinter.h"
-#include "platform/RecordingMessageBox.h"
+#include "doubles/FakeClipboard.h"
+#include "doubles/FakeFileTest.h"
+#include "doubles/FakeProgramStart.h"
+#include "doubles/FakeRegistry.h"
+#include "doubles/PdfPrinter.h"
+#include "doubles/RecordingMessageBox.h"
+#include "doubles/RecordingShell.h"
 
 #include <QApplication>
 #include <QComboBox>

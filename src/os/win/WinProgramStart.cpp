@@ -1,0 +1,31 @@
+#include "os/win/WinProgramStart.h"
+
+#include "os/win/WinText.h"
+
+#include <windows.h>
+
+namespace orbelle {
+
+bool WinProgramStart::start(std::string_view programPath)
+{
+    const std::string application = utf8ToAnsi(programPath);
+    if (application.empty())
+        return false;
+    // The started program sees its own path as its first argument, quoted as usual.
+    std::string commandLine = "\"" + application + "\"";
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process))
+        return false;
+    // Not waited for: the handles are only let go.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+} // namespace orbelle

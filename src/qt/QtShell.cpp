@@ -1,0 +1,18 @@
+#include "qt/QtShell.h"
+
+#include "kit/QtText.h"
+#include "os/desktop/DesktopLinks.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace orbelle {
+
+void QtShell::open(std::uintptr_t, std::string_view file)
+{
+    const QUrl url(toQString(desktopUrl(file)), QUrl::TolerantMode);
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+} // namespace orbelle
