@@ -77,13 +77,12 @@ QFont tahoma(qreal pointSize, bool bold)
 
 QIcon programIcon()
 {
+    // The title bar's, the task bar's and the switcher's size at the screen's scale only:
+    // an icon reads every picture it is given at once, and the desktop is handed them all.
     static const QIcon icon = [] {
-        // Every render by its pixel size; the icon reads a file only when it is shown.
         QIcon sun;
-        for (const Artwork::Piece& piece : Artwork::kSunPieces) {
-            for (int percent : Artwork::kScalePercents)
-                sun.addFile(renderPath(piece, percent), QSize(piece.width, piece.height) * (percent / 100.0));
-        }
+        for (const Artwork::Piece& piece : Artwork::kSunPieces)
+            sun.addPixmap(artwork(piece, screenRatio()));
         return sun;
     }();
     return icon;
