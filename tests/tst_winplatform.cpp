@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -254,10 +255,15 @@ GROUP(programStartTakesThePathLiterally)
     auto report = childReport();
     CHECK(sameFile(report["self"], tool));
     CHECK_EQ(report["commandline"], "\"" + tool + "\"");
+    // A relative path would be taken from the current folder.
+    SetCurrentDirectoryA(scratch().c_str());
+    const std::string relativeTool = tool.substr(scratch().size() + 1);
     for (const std::string& path : {std::string("cmd.exe /c exit 0"), tool + " extra",
-                                    scratch() + "\\none.exe", std::string()}) {
+                                    scratch() + "\\none.exe", relativeTool, std::string()}) {
         CASE("no program: '" + path + "'");
+        expectNewReport();
         CHECK(!start.start(path));
+        CHECK(childReport(1000).empty());
     }
 }
 
@@ -269,6 +275,14 @@ GROUP(shellOpensWithTheDefaultVerb)
     auto report = childReport();
     CHECK(sameFile(report["self"], tool));
     CHECK_EQ(report["show"], std::to_string(SW_SHOWNORMAL));
+
+    // A web address without a scheme is a web address, not a program of that name in the
+    // current folder.
+    copyChild("www.orbelle.example");
+    SetCurrentDirectoryA(scratch().c_str());
+    expectNewReport();
+    WinShell().open(0, "www.orbelle.example");
+    CHECK(childReport(2000).empty());
 }
 
 GROUP(versionRecordOfTheProgramFile)
@@ -312,4 +326,17 @@ GROUP(versionRecordOfTheProgramFile)
     CHECK(FindResourceA(nullptr, number(1), number(14)) != nullptr);
 }
 
-CHECK_MAIN
+// The tests write keys under HKEY_LOCAL_MACHINE: only in the Wine prefix of this build,
+// never on a real Windows machine or in someone's own Wine prefix.
+int main()
+{
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    char prefix[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH);
+    if (!ntdll || !GetProcAddress(ntdll, "wine_get_version") || length == 0 || length >= MAX_PATH
+        || std::string(prefix) != ORBELLE_WINE_PREFIX) {
+        std::fprintf(stderr, "tst_winplatform runs only under Wine in %s\n", ORBELLE_WINE_PREFIX);
+        return 1;
+    }
+    return check::runAll();
+}

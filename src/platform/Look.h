@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ArtworkPieces.h"
+
 #include <QColor>
 #include <QCursor>
 #include <QFont>
@@ -31,9 +33,9 @@ QCursor handCursor();
 // The small red heart over the main window's heart.
 QCursor heartCursor();
 
-// A picture from the compiled-in SVG artwork, rendered at the given logical size and
-// device pixel ratio so that it stays crisp on high-DPI screens.
-QPixmap renderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
+// A picture of the artwork for the given device pixel ratio, crisp on high-DPI screens:
+// the render made for that scale, or the next larger one smoothly scaled down.
+QPixmap artwork(const Artwork::Piece& piece, qreal devicePixelRatio);
 
 // Light yellow ground for a text box.
 void setTextGround(QWidget* widget);
