@@ -1,11 +1,14 @@
-// orbelle_startup_probe orbelle|bare|label|heart
-// Starts exactly as the program does (or with a bare QWidget of the same size instead, with
-// "label" one that shows a single line of text, so that it loads the fonts too) and
-// prints "shown" once the window has been painted for the first time. With "heart" it then
-// opens the analysis window repeatedly through the heart and prints each time from the
-// click to the analysis window's first paint. Last it prints its peak resident memory.
+// orbelle_startup_probe orbelle|label|heart
+// Starts exactly as the program does (or, with "label", as the plainest Qt program: a
+// window of the main window's size holding one label in the program's font) and prints
+// "shown" once the window's first frame has been painted. With "heart" it then opens the
+// analysis window repeatedly through the heart and prints each time from the click to the
+// analysis window's first paint. Last it prints its peak resident memory.
 
 #include "app/Forms.h"
+#include "app/GermanTranslation.h"
+#include "platform/Look.h"
+#include "platform/SearchPath.h"
 #include "platform/SystemPlatform.h"
 
 #include <QApplication>
@@ -24,8 +27,12 @@
 namespace {
 
 constexpr int kHeartClicks = 50;
+// The main window's client area and the font of its labels.
+constexpr QSize kMainWindowSize{557, 355};
+constexpr qreal kLabelPointSize = 9.75;
 
-// Calls back once after the first paint of each watched window has been handled.
+// Calls back once the first paint of a watched window, children and flush to the screen
+// included, is over: the paint event of the window itself comes first of all.
 class FirstPaint final : public QObject {
 public:
     explicit FirstPaint(std::function<void()> then)
@@ -99,25 +106,35 @@ private:
     int m_done = 0;
 };
 
+int runLabelledWindow(QApplication& app)
+{
+    QWidget window;
+    window.setFixedSize(kMainWindowSize);
+    auto* label = new QLabel(QStringLiteral("Dein Sternzeichen:"), &window);
+    label->setFont(orbelle::Look::comicSans(kLabelPointSize, true));
+    label->move(16, 8);
+    FirstPaint firstPaint([] {
+        reportShown();
+        printPeakMemoryAndQuit();
+    });
+    window.installEventFilter(&firstPaint);
+    window.show();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const char* mode = argc > 1 ? argv[1] : "orbelle";
-    QApplication app(argc, argv);
-    if (std::strcmp(mode, "bare") == 0 || std::strcmp(mode, "label") == 0) {
-        QWidget window;
-        window.setFixedSize(557, 355);
-        if (std::strcmp(mode, "label") == 0)
-            (new QLabel(QStringLiteral("Dein Sternzeichen:"), &window))->move(16, 8);
-        FirstPaint firstPaint([] {
-            reportShown();
-            printPeakMemoryAndQuit();
-        });
-        window.installEventFilter(&firstPaint);
-        window.show();
-        return app.exec();
+    if (std::strcmp(mode, "label") == 0) {
+        QApplication app(argc, argv);
+        return runLabelledWindow(app);
     }
+    // From here on as in main.cpp.
+    orbelle::keepAbsoluteSearchPathOnly();
+    QApplication app(argc, argv);
+    orbelle::setUpApplication(app);
     orbelle::SystemPlatform platform;
     orbelle::Forms forms(platform.ports());
     HeartClicks heartClicks(forms);
