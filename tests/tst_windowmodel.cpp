@@ -116,8 +116,7 @@ private Q_SLOTS:
         QCOMPARE(logo.size(), QSize(51, 36) * ratio);
         QCOMPARE(logo.devicePixelRatio(), ratio);
         if (render) {
-            QImage exact = QImage(QStringLiteral(":/orbelle/art/logo@%1.png").arg(render))
-                               .convertToFormat(logo.format());
+            QImage exact = Look::artworkRender(Artwork::kLogo, render).convertToFormat(logo.format());
             exact.setDevicePixelRatio(ratio);
             QCOMPARE(logo, exact);
         }

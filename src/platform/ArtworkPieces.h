@@ -6,7 +6,7 @@
 namespace orbelle::Artwork {
 
 // One picture of the artwork: drawn as SVG in src/resources, rendered at build time at
-// every display scale to "<name>@<percent>.png" and compiled in, so that the program
+// every display scale to "<name>@<percent>.pixels" and compiled in, so that the program
 // needs no SVG renderer at run time.
 struct Piece {
     std::string_view name;

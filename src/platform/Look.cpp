@@ -1,7 +1,9 @@
 #include "platform/Look.h"
 
+#include <QDataStream>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QResource>
 #include <QScreen>
 #include <QWidget>
 
@@ -44,8 +46,12 @@ QString renderPath(const Artwork::Piece& piece, int percent)
 {
     static const bool loaded = (loadArtworkResources(), true);
     Q_UNUSED(loaded);
-    return QStringLiteral(":/orbelle/art/%1@%2.png").arg(qs(piece.name)).arg(percent);
+    return QStringLiteral(":/orbelle/art/%1@%2.pixels").arg(qs(piece.name)).arg(percent);
 }
+
+// Width, height and format as the artwork tool writes them before the pixels.
+constexpr qsizetype kPixelsHeaderSize = 3 * sizeof(quint32);
+constexpr int kBytesPerPixel = 4;
 
 // The smallest render at least as large as the ratio asks for, else the largest there is.
 int renderPercent(qreal devicePixelRatio)
@@ -98,10 +104,25 @@ QCursor heartCursor()
     return artworkCursor(Artwork::kHeartCursor, kHeartHotSpot);
 }
 
+QImage artworkRender(const Artwork::Piece& piece, int percent)
+{
+    const QByteArray bytes = QResource(renderPath(piece, percent)).uncompressedData();
+    QDataStream in(bytes);
+    quint32 width = 0, height = 0, format = 0;
+    in >> width >> height >> format;
+    const qsizetype pixelBytes = qsizetype(width) * height * kBytesPerPixel;
+    if (in.status() != QDataStream::Ok || bytes.size() != kPixelsHeaderSize + pixelBytes)
+        return {};
+    // A copy, so that the picture outlives the bytes it was read from.
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kPixelsHeaderSize,
+                  int(width), int(height), int(width) * kBytesPerPixel, QImage::Format(format))
+        .copy();
+}
+
 QPixmap artwork(const Artwork::Piece& piece, qreal devicePixelRatio)
 {
     const int percent = renderPercent(devicePixelRatio);
-    QPixmap pixmap(renderPath(piece, percent));
+    QPixmap pixmap = QPixmap::fromImage(artworkRender(piece, percent));
     const QSize wanted = QSize(piece.width, piece.height) * devicePixelRatio;
     if (pixmap.size() != wanted)
         pixmap = pixmap.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -36,6 +37,9 @@ QCursor heartCursor();
 // A picture of the artwork for the given device pixel ratio, crisp on high-DPI screens:
 // the render made for that scale, or the next larger one smoothly scaled down.
 QPixmap artwork(const Artwork::Piece& piece, qreal devicePixelRatio);
+
+// The render made at build time for the display scale in percent, as QPixmap holds it.
+QImage artworkRender(const Artwork::Piece& piece, int percent);
 
 // Light yellow ground for a text box.
 void setTextGround(QWidget* widget);
