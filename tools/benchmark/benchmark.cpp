@@ -1,8 +1,8 @@
 // orbelle_benchmark [RUNS]
 // Starts the probe RUNS times (default 30) for Orbelle and for a Qt window of the same size
 // with one label in the program's font, in alternation, and prints medians: process start
-// to the first painted frame, peak resident memory, and (in one further run) heart click
-// to the analysis window painted.
+// to the first painted frame, the processor time the probe used until then, peak resident
+// memory, and (in one further run) heart click to the analysis window painted.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +17,7 @@ namespace {
 
 struct ProbeRun {
     double startupMs = -1;
+    double cpuMs = -1;
     double maxRssMiB = -1;
     std::vector<double> heartMs;
 };
@@ -40,6 +41,8 @@ std::optional<ProbeRun> runProbe(const QString& probe, const QString& mode)
             pending.remove(0, newline + 1);
             if (line == "shown")
                 run.startupMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            else if (line.startsWith("cpu_us "))
+                run.cpuMs = line.mid(7).toDouble() / 1000.0;
             else if (line.startsWith("heart_us "))
                 run.heartMs.push_back(line.mid(9).toDouble() / 1000.0);
             else if (line.startsWith("maxrss_kib ")) {
@@ -75,7 +78,7 @@ int main(int argc, char* argv[])
     const QString probe = QCoreApplication::applicationDirPath()
                           + QStringLiteral("/orbelle_startup_probe");
     QTextStream out(stdout);
-    std::vector<double> orbelleStart, labelStart, orbelleMem, labelMem;
+    std::vector<double> orbelleStart, labelStart, orbelleCpu, labelCpu, orbelleMem, labelMem;
     // Warm the file cache once for both.
     runProbe(probe, QStringLiteral("orbelle"));
     runProbe(probe, QStringLiteral("label"));
@@ -89,6 +92,8 @@ int main(int argc, char* argv[])
         orbelleStart.push_back(orbelle->startupMs);
         orbelleMem.push_back(orbelle->maxRssMiB);
         labelStart.push_back(label->startupMs);
+        orbelleCpu.push_back(orbelle->cpuMs);
+        labelCpu.push_back(label->cpuMs);
         labelMem.push_back(label->maxRssMiB);
     }
     const auto heart = runProbe(probe, QStringLiteral("heart"));
@@ -97,10 +102,14 @@ int main(int argc, char* argv[])
         return 1;
     }
     const double o = median(orbelleStart), l = median(labelStart);
+    const double oc = median(orbelleCpu), lc = median(labelCpu);
     out << "runs per variant:                      " << runs << '\n'
         << "start to first frame, Orbelle:         " << fixed(o) << " ms (median)\n"
         << "start to first frame, labelled window: " << fixed(l) << " ms (median)\n"
         << "ratio Orbelle / labelled window:       " << fixed(o / l, 2) << '\n'
+        << "processor time to it, Orbelle:         " << fixed(oc) << " ms (median)\n"
+        << "processor time to it, labelled window: " << fixed(lc) << " ms (median)\n"
+        << "ratio of processor times:              " << fixed(oc / lc, 2) << '\n'
         << "heart click to analysis shown:         " << fixed(median(heart->heartMs), 2)
         << " ms (median of " << heart->heartMs.size() << ")\n"
         << "peak resident memory, Orbelle:         " << fixed(median(orbelleMem)) << " MiB\n"
