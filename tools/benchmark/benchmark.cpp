@@ -1,8 +1,8 @@
 // orbelle_benchmark [RUNS]
-// Starts the probe RUNS times (default 30) for Orbelle and for a Qt window of the same size
-// with one label in the program's font, in alternation, and prints medians: process start
-// to the first painted frame, the processor time the probe used until then, peak resident
-// memory, and (in one further run) heart click to the analysis window painted.
+// Starts the probe (Orbelle) and the labelled window (a Qt window of the main window's size
+// with one label in its font) RUNS times each (default 30), in alternation, and prints
+// medians: process start to the first painted frame, the processor time used until then,
+// peak resident memory, and (in one further run) heart click to the analysis window painted.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,12 +22,12 @@ struct ProbeRun {
     std::vector<double> heartMs;
 };
 
-std::optional<ProbeRun> runProbe(const QString& probe, const QString& mode)
+std::optional<ProbeRun> runProbe(const QString& probe, const QStringList& arguments = {})
 {
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(probe, {mode});
+    process.start(probe, arguments);
     if (!process.waitForStarted(10000))
         return std::nullopt;
     ProbeRun run;
@@ -75,16 +75,17 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 30;
-    const QString probe = QCoreApplication::applicationDirPath()
-                          + QStringLiteral("/orbelle_startup_probe");
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString probe = folder + QStringLiteral("/orbelle_startup_probe");
+    const QString labelled = folder + QStringLiteral("/orbelle_labelled_window");
     QTextStream out(stdout);
     std::vector<double> orbelleStart, labelStart, orbelleCpu, labelCpu, orbelleMem, labelMem;
     // Warm the file cache once for both.
-    runProbe(probe, QStringLiteral("orbelle"));
-    runProbe(probe, QStringLiteral("label"));
+    runProbe(probe);
+    runProbe(labelled);
     for (int i = 0; i < runs; ++i) {
-        const auto orbelle = runProbe(probe, QStringLiteral("orbelle"));
-        const auto label = runProbe(probe, QStringLiteral("label"));
+        const auto orbelle = runProbe(probe);
+        const auto label = runProbe(labelled);
         if (!orbelle || !label) {
             out << "a probe did not show its window (is there a display? try xvfb-run -a)\n";
             return 1;
@@ -96,7 +97,7 @@ int main(int argc, char* argv[])
         labelCpu.push_back(label->cpuMs);
         labelMem.push_back(label->maxRssMiB);
     }
-    const auto heart = runProbe(probe, QStringLiteral("heart"));
+    const auto heart = runProbe(probe, {QStringLiteral("heart")});
     if (!heart) {
         out << "the heart probe did not finish\n";
         return 1;

@@ -1,13 +1,11 @@
-// orbelle_startup_probe orbelle|label|heart
-// Starts exactly as the program does (or, with "label", as the plainest Qt program: a
-// window of the main window's size holding one label in the program's font) and prints
-// "shown" once the window's first frame has been painted. With "heart" it then opens the
-// analysis window repeatedly through the heart and prints each time from the click to the
-// analysis window's first paint. Last it prints its peak resident memory.
+// orbelle_startup_probe [heart]
+// Starts exactly as the program does and prints "shown" once the main window's first frame
+// has been painted. With "heart" it then opens the analysis window repeatedly through the
+// heart and prints each time from the click to the analysis window's first paint. Last it
+// prints its peak resident memory.
 
 #include "app/Forms.h"
 #include "app/GermanTranslation.h"
-#include "platform/Look.h"
 #include "platform/SearchPath.h"
 #include "platform/SystemPlatform.h"
 
@@ -15,7 +13,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QLabel>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -27,9 +24,6 @@
 namespace {
 
 constexpr int kHeartClicks = 50;
-// The main window's client area and the font of its labels.
-constexpr QSize kMainWindowSize{557, 355};
-constexpr qreal kLabelPointSize = 9.75;
 
 // Calls back once the first paint of a watched window, children and flush to the screen
 // included, is over: the paint event of the window itself comes first of all.
@@ -111,39 +105,18 @@ private:
     int m_done = 0;
 };
 
-int runLabelledWindow(QApplication& app)
-{
-    QWidget window;
-    window.setFixedSize(kMainWindowSize);
-    auto* label = new QLabel(QStringLiteral("Dein Sternzeichen:"), &window);
-    label->setFont(orbelle::Look::comicSans(kLabelPointSize, true));
-    label->move(16, 8);
-    FirstPaint firstPaint([] {
-        reportShown();
-        printPeakMemoryAndQuit();
-    });
-    window.installEventFilter(&firstPaint);
-    window.show();
-    return app.exec();
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const char* mode = argc > 1 ? argv[1] : "orbelle";
-    if (std::strcmp(mode, "label") == 0) {
-        QApplication app(argc, argv);
-        return runLabelledWindow(app);
-    }
-    // From here on as in main.cpp.
+    const bool heart = argc > 1 && std::strcmp(argv[1], "heart") == 0;
+    // As in main.cpp.
     orbelle::keepAbsoluteSearchPathOnly();
     QApplication app(argc, argv);
     orbelle::setUpApplication(app);
     orbelle::SystemPlatform platform;
     orbelle::Forms forms(platform.ports());
     HeartClicks heartClicks(forms);
-    const bool heart = std::strcmp(mode, "heart") == 0;
     FirstPaint firstPaint([&] {
         reportShown();
         if (heart)
