@@ -41,8 +41,11 @@ endif()
 
 # On Windows the installed program must run without Qt on the PATH: windeployqt copies the
 # Qt libraries, plugins and translations (and the compiler runtime where it knows it) next
-# to it and writes a qt.conf that points there.
-if(WIN32)
+# to it and writes a qt.conf that points there. windeployqt does not run on a Linux host,
+# so a cross build lays the same out itself.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+    include(WindowsReleaseFolder)
+elseif(WIN32)
     if(Qt6_VERSION VERSION_GREATER_EQUAL 6.5)
         qt_generate_deploy_app_script(TARGET orbelle OUTPUT_SCRIPT orbelle_deploy_script)
     else()
@@ -90,10 +93,10 @@ if(ORBELLE_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${orbelle_data_depends}")
 else()
-    # The Qt libraries the program links, by their Debian names; the SVG icon and image
-    # plugins ship in libqt6svg6 and the X11 platform plugin in libqt6gui6.
+    # The Qt libraries the program links, by their Debian names; the X11 platform plugin
+    # ships in libqt6gui6.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6core6, libqt6gui6, libqt6widgets6, libqt6svg6, libqt6printsupport6, ${orbelle_data_depends}")
+        "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, ${orbelle_data_depends}")
 endif()
 
 include(CPack)

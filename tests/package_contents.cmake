@@ -23,7 +23,7 @@ endif()
 string(REGEX MATCH "Depends: ([^\n]*)" depends_line "${control}")
 string(REGEX REPLACE " *\\([^)]*\\)" "" depends "${CMAKE_MATCH_1}")
 string(REPLACE ", " ";" depends "${depends}")
-foreach(needed IN ITEMS libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6
+foreach(needed IN ITEMS libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
                         fonts-comic-neue qt6-translations-l10n)
     if(NOT needed IN_LIST depends)
         orbelle_fail("the package does not depend on ${needed}: ${depends_line}")

@@ -1,10 +1,11 @@
 // The single-instance window model: load on first use, show without reloading (restoring a
 // minimised window), placed on the screen, unload on close, and the class's own fields
-// surviving the unload.
+// surviving the unload; the artwork every window draws.
 
 #include "TestSupport.h"
 
 #include "kit/FormSlot.h"
+#include "kit/Look.h"
 
 #include <QPointer>
 #include <QScreen>
@@ -95,6 +96,32 @@ private Q_SLOTS:
         QFETCH(QRect, screen);
         QFETCH(QPoint, topLeft);
         QCOMPARE(centredOn(QRect(QPoint(-5000, 7), frame), screen), topLeft);
+    }
+
+    void artworkForTheScreenScale_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("render"); // the render it is, in percent; 0 when scaled down
+        QTest::newRow("100 %") << 1.0 << 100;
+        QTest::newRow("175 %") << 1.75 << 175;
+        QTest::newRow("between 125 and 150 %") << 1.3 << 0;
+        QTest::newRow("above the largest render") << 3.5 << 0;
+    }
+
+    void artworkForTheScreenScale()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, render);
+        const QImage logo = Look::artwork(Artwork::kLogo, ratio).toImage();
+        QCOMPARE(logo.size(), QSize(51, 36) * ratio);
+        QCOMPARE(logo.devicePixelRatio(), ratio);
+        if (render) {
+            QImage exact = Look::artworkRender(Artwork::kLogo, render).convertToFormat(logo.format());
+            exact.setDevicePixelRatio(ratio);
+            QCOMPARE(logo, exact);
+        }
+        // The light box of the logo, not an empty picture.
+        QCOMPARE(logo.pixelColor(logo.width() / 8, logo.height() / 2), QColor(0xff, 0xf8, 0xdc));
     }
 
     void closingUnloadsAtOnce_data()

@@ -2,7 +2,7 @@
 // byte by byte, the system-information launch through the real keys, process start,
 // file test and shell, and the version record compiled into this very program.
 
-#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#define DOCTEST_CONFIG_IMPLEMENT
 #include <doctest.h>
 
 #include "about/SysInfo.h"
@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -255,10 +256,15 @@ TEST_CASE("programStartTakesThePathLiterally")
     auto report = childReport();
     CHECK(sameFile(report["self"], tool));
     CHECK_EQ(report["commandline"], "\"" + tool + "\"");
+    // A relative path would be taken from the current folder.
+    SetCurrentDirectoryA(scratch().c_str());
+    const std::string relativeTool = tool.substr(scratch().size() + 1);
     for (const std::string& path : {std::string("cmd.exe /c exit 0"), tool + " extra",
-                                    scratch() + "\\none.exe", std::string()}) {
+                                    scratch() + "\\none.exe", relativeTool, std::string()}) {
         INFO("no program: '", path, "'");
+        expectNewReport();
         CHECK(!start.start(path));
+        CHECK(childReport(1000).empty());
     }
 }
 
@@ -270,6 +276,14 @@ TEST_CASE("shellOpensWithTheDefaultVerb")
     auto report = childReport();
     CHECK(sameFile(report["self"], tool));
     CHECK_EQ(report["show"], std::to_string(SW_SHOWNORMAL));
+
+    // A web address without a scheme is a web address, not a program of that name in the
+    // current folder.
+    copyChild("www.orbelle.example");
+    SetCurrentDirectoryA(scratch().c_str());
+    expectNewReport();
+    WinShell().open(0, "www.orbelle.example");
+    CHECK(childReport(2000).empty());
 }
 
 TEST_CASE("versionRecordOfTheProgramFile")
@@ -309,4 +323,19 @@ TEST_CASE("versionRecordOfTheProgramFile")
     // The sun icon travels with the program file: a group icon (type 14) numbered 1.
     const auto number = [](ULONG_PTR n) { return reinterpret_cast<LPCSTR>(n); };
     CHECK(FindResourceA(nullptr, number(1), number(14)) != nullptr);
+}
+
+// The tests write keys under HKEY_LOCAL_MACHINE: only in the Wine prefix of this build,
+// never on a real Windows machine or in someone's own Wine prefix.
+int main(int argc, char** argv)
+{
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    char prefix[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH);
+    if (!ntdll || !GetProcAddress(ntdll, "wine_get_version") || length == 0 || length >= MAX_PATH
+        || std::string(prefix) != ORBELLE_WINE_PREFIX) {
+        std::fprintf(stderr, "tst_winplatform runs only under Wine in %s\n", ORBELLE_WINE_PREFIX);
+        return 1;
+    }
+    return doctest::Context(argc, argv).run();
 }

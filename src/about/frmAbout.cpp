@@ -25,7 +25,6 @@ namespace orbelle {
 
 namespace {
 
-constexpr QSize kLogoSize{51, 36};
 constexpr qreal kCaptionPointSize = 9.75;
 constexpr qreal kTitlePointSize = 12;
 
@@ -142,8 +141,7 @@ void frmAbout::Form_Load()
 
 void frmAbout::renderLogo()
 {
-    picIcon->setPixmap(
-        Look::renderSvg(QStringLiteral(":/orbelle/logo.svg"), kLogoSize, devicePixelRatioF()));
+    picIcon->setPixmap(Look::artwork(Artwork::kLogo, devicePixelRatioF()));
 }
 
 void frmAbout::renderLogoForScreen()

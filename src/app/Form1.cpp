@@ -17,9 +17,6 @@ namespace orbelle {
 
 namespace {
 
-// The background picture is a pixel or two larger than the client area; the rest is cut.
-constexpr QSize kBackgroundSize{558, 357};
-
 constexpr qreal kLabelPointSize = 9.75;
 constexpr qreal kControlPointSize = 8.25;
 
@@ -170,8 +167,7 @@ void Form1::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
     if (m_background.isNull() || m_background.devicePixelRatio() != ratio)
-        m_background = Look::renderSvg(QStringLiteral(":/orbelle/background.svg"),
-                                       kBackgroundSize, ratio);
+        m_background = Look::artwork(Artwork::kBackground, ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
 }

@@ -1,18 +1,25 @@
 #include "kit/Look.h"
 
+#include <QDataStream>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPalette>
+#include <QResource>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+// The renders of the artwork, compiled in by rcc; a static library must ask for them.
+static void loadArtworkResources()
+{
+    Q_INIT_RESOURCE(artwork);
+}
 
 namespace orbelle::Look {
 
 namespace {
 
-// The pointers are 32 × 32 logical pixels, as on Windows.
-constexpr QSize kCursorSize{32, 32};
 constexpr QPoint kHandHotSpot{13, 9};
 constexpr QPoint kHeartHotSpot{16, 16};
 
@@ -30,9 +37,36 @@ qreal screenRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-QCursor svgCursor(const QString& resource, QPoint hotSpot)
+QString qs(std::string_view text)
 {
-    return QCursor(renderSvg(resource, kCursorSize, screenRatio()), hotSpot.x(), hotSpot.y());
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString renderPath(const Artwork::Piece& piece, int percent)
+{
+    static const bool loaded = (loadArtworkResources(), true);
+    Q_UNUSED(loaded);
+    return QStringLiteral(":/orbelle/art/%1@%2.pixels").arg(qs(piece.name)).arg(percent);
+}
+
+// Width, height and format as the artwork tool writes them before the pixels.
+constexpr qsizetype kPixelsHeaderSize = 3 * sizeof(quint32);
+constexpr int kBytesPerPixel = 4;
+
+// The smallest render at least as large as the ratio asks for, else the largest there is.
+int renderPercent(qreal devicePixelRatio)
+{
+    const auto& percents = Artwork::kScalePercents;
+    const qreal wanted = devicePixelRatio * 100;
+    const auto found = std::find_if(percents.begin(), percents.end(), [wanted](int percent) {
+        return percent >= wanted - 0.5;
+    });
+    return found == percents.end() ? percents.back() : *found;
+}
+
+QCursor artworkCursor(const Artwork::Piece& piece, QPoint hotSpot)
+{
+    return QCursor(artwork(piece, screenRatio()), hotSpot.x(), hotSpot.y());
 }
 
 } // namespace
@@ -49,28 +83,50 @@ QFont tahoma(qreal pointSize, bool bold)
 
 QIcon programIcon()
 {
-    static const QIcon icon(QStringLiteral(":/orbelle/sun.svg"));
+    // The title bar's, the task bar's and the switcher's size at the screen's scale only:
+    // an icon reads every picture it is given at once, and the desktop is handed them all.
+    static const QIcon icon = [] {
+        QIcon sun;
+        for (const Artwork::Piece& piece : Artwork::kSunPieces)
+            sun.addPixmap(artwork(piece, screenRatio()));
+        return sun;
+    }();
     return icon;
 }
 
 QCursor handCursor()
 {
-    return svgCursor(QStringLiteral(":/orbelle/hand_cursor.svg"), kHandHotSpot);
+    return artworkCursor(Artwork::kHandCursor, kHandHotSpot);
 }
 
 QCursor heartCursor()
 {
-    return svgCursor(QStringLiteral(":/orbelle/heart_cursor.svg"), kHeartHotSpot);
+    return artworkCursor(Artwork::kHeartCursor, kHeartHotSpot);
 }
 
-QPixmap renderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRatio)
+QImage artworkRender(const Artwork::Piece& piece, int percent)
 {
-    QPixmap pixmap(logicalSize * devicePixelRatio);
+    const QByteArray bytes = QResource(renderPath(piece, percent)).uncompressedData();
+    QDataStream in(bytes);
+    quint32 width = 0, height = 0, format = 0;
+    in >> width >> height >> format;
+    const qsizetype pixelBytes = qsizetype(width) * height * kBytesPerPixel;
+    if (in.status() != QDataStream::Ok || bytes.size() != kPixelsHeaderSize + pixelBytes)
+        return {};
+    // A copy, so that the picture outlives the bytes it was read from.
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kPixelsHeaderSize,
+                  int(width), int(height), int(width) * kBytesPerPixel, QImage::Format(format))
+        .copy();
+}
+
+QPixmap artwork(const Artwork::Piece& piece, qreal devicePixelRatio)
+{
+    const int percent = renderPercent(devicePixelRatio);
+    QPixmap pixmap = QPixmap::fromImage(artworkRender(piece, percent));
+    const QSize wanted = QSize(piece.width, piece.height) * devicePixelRatio;
+    if (pixmap.size() != wanted)
+        pixmap = pixmap.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
     return pixmap;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "kit/ArtworkPieces.h"
+
 #include <QColor>
 #include <QCursor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -31,9 +34,12 @@ QCursor handCursor();
 // The small red heart over the main window's heart.
 QCursor heartCursor();
 
-// A picture from the compiled-in SVG artwork, rendered at the given logical size and
-// device pixel ratio so that it stays crisp on high-DPI screens.
-QPixmap renderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
+// A picture of the artwork for the given device pixel ratio, crisp on high-DPI screens:
+// the render made for that scale, or the next larger one smoothly scaled down.
+QPixmap artwork(const Artwork::Piece& piece, qreal devicePixelRatio);
+
+// The render made at build time for the display scale in percent, as QPixmap holds it.
+QImage artworkRender(const Artwork::Piece& piece, int percent);
 
 // Light yellow ground for a text box.
 void setTextGround(QWidget* widget);

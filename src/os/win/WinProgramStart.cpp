@@ -4,12 +4,16 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
 namespace orbelle {
 
 bool WinProgramStart::start(std::string_view programPath)
 {
     const std::string application = utf8ToAnsi(programPath);
-    if (application.empty())
+    // Only a full path: a relative one would be taken from the current folder, whatever
+    // that happens to be, as the desktop side refuses it too.
+    if (application.empty() || !std::filesystem::path(application).is_absolute())
         return false;
     // The started program sees its own path as its first argument, quoted as usual.
     std::string commandLine = "\"" + application + "\"";

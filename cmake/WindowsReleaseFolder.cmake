@@ -1,0 +1,47 @@
+# The release folder of a Windows cross build: the program with everything it needs beside
+# it, so that it runs on a Windows machine without Qt or MinGW installed. Install with
+# --prefix <folder>; CMAKE_INSTALL_BINDIR is "." then, so orbelle.exe sits at the top.
+
+# The Qt libraries the program links, and the plugins Qt loads at run time: the Windows
+# platform, the native widget style, and the image formats beyond the built-in PNG.
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(orbelle_qt_plugins
+    platforms:Qt6::QWindowsIntegrationPlugin
+    styles:Qt6::QWindowsVistaStylePlugin
+    imageformats:Qt6::QGifPlugin
+    imageformats:Qt6::QICOPlugin
+    imageformats:Qt6::QJpegPlugin
+)
+foreach(entry IN LISTS orbelle_qt_plugins)
+    string(REPLACE ":" ";" entry "${entry}")
+    list(GET entry 0 folder)
+    list(GET entry 1 plugin)
+    if(TARGET ${plugin})
+        install(IMPORTED_RUNTIME_ARTIFACTS ${plugin}
+            LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder}
+            RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder})
+    elseif(folder STREQUAL "platforms")
+        message(FATAL_ERROR "Qt for Windows lacks its platform plugin ${plugin}")
+    endif()
+endforeach()
+
+# Qt's own dialogs and buttons in German, from Debian's translations package: the Windows
+# Qt is built from source without them.
+find_file(ORBELLE_QTBASE_DE qtbase_de.qm
+    PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH REQUIRED)
+install(FILES ${ORBELLE_QTBASE_DE} DESTINATION ${CMAKE_INSTALL_BINDIR}/translations)
+
+# Qt finds its plugins and translations through this, relative to the program file.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The compiler's runtime, shared by the program and the Qt DLLs.
+foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+        OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")
+        message(FATAL_ERROR "The compiler does not know where ${runtime} is")
+    endif()
+    install(FILES ${runtime_path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
