@@ -1,12 +1,13 @@
 #include "platform/Look.h"
 
+#include "platform/QtText.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 // The renders of the artwork, compiled in by rcc; a static library must ask for them.
 static void loadArtworkResources()
@@ -35,16 +36,11 @@ qreal screenRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString renderPath(const Artwork::Piece& piece, int percent)
 {
     static const bool loaded = (loadArtworkResources(), true);
     Q_UNUSED(loaded);
-    return QStringLiteral(":/orbelle/art/%1@%2.png").arg(qs(piece.name)).arg(percent);
+    return QStringLiteral(":/orbelle/art/%1@%2.png").arg(toQString(piece.name)).arg(percent);
 }
 
 // The smallest render at least as large as the ratio asks for, else the largest there is.
