@@ -14,9 +14,9 @@ set(orbelle_qt_plugins
     imageformats:Qt6::QJpegPlugin
 )
 foreach(entry IN LISTS orbelle_qt_plugins)
-    string(REPLACE ":" ";" entry "${entry}")
-    list(GET entry 0 folder)
-    list(GET entry 1 plugin)
+    string(REGEX MATCH "^([a-z]+):(.+)$" entry "${entry}")
+    set(folder ${CMAKE_MATCH_1})
+    set(plugin ${CMAKE_MATCH_2})
     if(TARGET ${plugin})
         install(IMPORTED_RUNTIME_ARTIFACTS ${plugin}
             LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder}

@@ -1,5 +1,7 @@
 #include "kit/Look.h"
 
+#include "kit/QtText.h"
+
 #include <QDataStream>
 #include <QGuiApplication>
 #include <QPalette>
@@ -8,7 +10,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 // The renders of the artwork, compiled in by rcc; a static library must ask for them.
 static void loadArtworkResources()
@@ -37,16 +38,11 @@ qreal screenRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString renderPath(const Artwork::Piece& piece, int percent)
 {
     static const bool loaded = (loadArtworkResources(), true);
     Q_UNUSED(loaded);
-    return QStringLiteral(":/orbelle/art/%1@%2.pixels").arg(qs(piece.name)).arg(percent);
+    return QStringLiteral(":/orbelle/art/%1@%2.pixels").arg(toQString(piece.name)).arg(percent);
 }
 
 // Width, height and format as the artwork tool writes them before the pixels.
