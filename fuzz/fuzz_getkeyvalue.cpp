@@ -61,8 +61,9 @@ private:
     orbelle::RegistryStatus statusCode()
     {
         // Mostly success, so that the byte rules are reached.
-        return m_input.ConsumeIntegralInRange<int>(0, 3) == 0 ? m_input.ConsumeIntegral<std::int32_t>()
-                                                             : orbelle::kRegistrySuccess;
+        return m_input.ConsumeIntegralInRange<int>(0, 3) == 0
+                   ? m_input.ConsumeIntegral<std::int32_t>()
+                   : orbelle::kRegistrySuccess;
     }
 
     FuzzedDataProvider& m_input;
@@ -78,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string value = "unverändert";
     try {
         const bool read = orbelle::GetKeyValue(registry, orbelle::RegistryRoot::kLocalMachine,
-                                               "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                                               "PATH", value);
+                                               "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                                               value);
         FUZZ_CHECK(read || value.empty());
     } catch (const orbelle::EmptyRegistryValue&) {
         // The one error GetKeyValue passes on; StartSysInfo turns it into its message.

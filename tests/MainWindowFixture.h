@@ -39,8 +39,8 @@ struct MainWindowFixture {
         shell = {};
         programStart = {};
         fileTest = {};
-        forms = std::make_unique<orbelle::Forms>(
-            orbelle::Platform{messageBox, clipboard, printer, registry, shell, programStart, fileTest});
+        forms = std::make_unique<orbelle::Forms>(orbelle::Platform{
+            messageBox, clipboard, printer, registry, shell, programStart, fileTest});
         forms->mainWindow.show();
         return main();
     }
@@ -78,7 +78,8 @@ struct MainWindowFixture {
     {
         QStringList shown;
         for (const auto& m : messageBox.messages)
-            shown << testing::toQString(m.title) + QStringLiteral(": ") + testing::toQString(m.prompt);
+            shown << testing::toQString(m.title) + QStringLiteral(": ")
+                         + testing::toQString(m.prompt);
         return shown;
     }
 

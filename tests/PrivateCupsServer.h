@@ -16,18 +16,23 @@ public:
     // Empty when the server runs; else why it could not be started.
     QString start()
     {
-        const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"), kAdminFolders);
-        if (cupsd.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("lpadmin"), kAdminFolders).isEmpty())
-            return QStringLiteral("cupsd and lpadmin (packages cups-daemon, cups-client) are not installed");
+        const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"),
+                                                             kAdminFolders);
+        if (cupsd.isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("lpadmin"), kAdminFolders).isEmpty())
+            return QStringLiteral(
+                "cupsd and lpadmin (packages cups-daemon, cups-client) are not installed");
         if (!m_dir.isValid())
             return QStringLiteral("no folder for the print server");
         const QString root = m_dir.path();
         for (const char* folder : {"spool", "cache", "state", "log"})
             QDir(root).mkdir(QLatin1String(folder));
-        write(QStringLiteral("cupsd.conf"),
-              "Listen " + socket() + "\nLogLevel warn\nBrowsing Off\nWebInterface No\n"
-              "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-              "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
+        write(
+            QStringLiteral("cupsd.conf"),
+            "Listen " + socket()
+                + "\nLogLevel warn\nBrowsing Off\nWebInterface No\n"
+                  "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                  "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
         // A queue that prints into /dev/null needs file devices allowed.
         write(QStringLiteral("cups-files.conf"),
               "FileDevice Yes\nServerRoot " + root + "\nRequestRoot " + root + "/spool\nTempDir "
@@ -39,10 +44,11 @@ public:
                               QStringLiteral("-s"), root + "/cups-files.conf"});
         if (!m_cupsd.waitForStarted())
             return QStringLiteral("cupsd does not start: ") + m_cupsd.errorString();
-        for (int attempt = 0; attempt < 100 && !admin({QStringLiteral("lpstat"), QStringLiteral("-r")});
-             ++attempt) {
+        for (int attempt = 0;
+             attempt < 100 && !admin({QStringLiteral("lpstat"), QStringLiteral("-r")}); ++attempt) {
             if (m_cupsd.state() != QProcess::Running)
-                return QStringLiteral("cupsd ended at once: ") + QString::fromLocal8Bit(m_cupsd.readAll());
+                return QStringLiteral("cupsd ended at once: ")
+                       + QString::fromLocal8Bit(m_cupsd.readAll());
             QTest::qWait(100);
         }
         return admin({QStringLiteral("lpstat"), QStringLiteral("-r")})
@@ -66,7 +72,8 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("CUPS_SERVER"), socket());
         process.setProcessEnvironment(environment);
-        process.start(QStandardPaths::findExecutable(command.front(), kAdminFolders), command.mid(1));
+        process.start(QStandardPaths::findExecutable(command.front(), kAdminFolders),
+                      command.mid(1));
         return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit
                && process.exitCode() == 0;
     }

@@ -28,13 +28,15 @@ bool textFits(QWidget* widget)
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
+                                                           button);
         return button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) <= room.width();
     }
     auto* label = qobject_cast<QLabel*>(widget);
     if (label->wordWrap())
         return label->heightForWidth(label->width()) <= label->height();
-    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), 0, label->text());
+    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), 0,
+                                                           label->text());
     return needed.width() <= label->width() && needed.height() <= label->height();
 }
 
@@ -91,8 +93,10 @@ private Q_SLOTS:
         row("system information", "cmdSysInfo", {4320, 3840, 1245, 345}, "&Systeminfo...");
         row("mail", "lbl_mail", {2040, 3360, 1575, 255}, "autor@orbelle.example",
             "mailto: autor@orbelle.example?subject=Orbelle-Partner-Test");
-        row("homepage", "link1", {2040, 3720, 1335, 255}, "www.orbelle.example", "www.orbelle.example");
-        row("astrology", "link2", {2040, 4080, 1695, 255}, "www.sterne.example", "www.sterne.example");
+        row("homepage", "link1", {2040, 3720, 1335, 255}, "www.orbelle.example",
+            "www.orbelle.example");
+        row("astrology", "link2", {2040, 4080, 1695, 255}, "www.sterne.example",
+            "www.sterne.example");
     }
 
     void controls()
@@ -118,7 +122,8 @@ private Q_SLOTS:
             return;
         // Where the design put it; wider only where the address needs it, never into the buttons.
         QCOMPARE(link->pos(), designed.topLeft());
-        QVERIFY(link->width() >= designed.width() && link->geometry().right() < orbelle::twips(4200));
+        QVERIFY(link->width() >= designed.width()
+                && link->geometry().right() < orbelle::twips(4200));
         QVERIFY(link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(link->cursor().hotSpot(), QPoint(13, 9));
@@ -171,7 +176,7 @@ private Q_SLOTS:
 
     void keysAndSysInfo_data()
     {
-        QTest::addColumn<QString>("tool");   // "registered", "refused" or "missing"
+        QTest::addColumn<QString>("tool"); // "registered", "refused" or "missing"
         QTest::addColumn<bool>("onSysInfo"); // the focus on "Systeminfo" instead of OK
         QTest::addColumn<QKeyCombination>("key");
         QTest::addColumn<QString>("outcome"); // "closed", "started" or the message
@@ -186,7 +191,8 @@ private Q_SLOTS:
         row("Esc on Systeminfo", "registered", true, Qt::Key_Escape, "closed");
         row("Enter on Systeminfo", "registered", true, Qt::Key_Return, "started");
         row("Alt+S", "registered", false, Qt::AltModifier | Qt::Key_S, "started");
-        row("Alt+S, nothing registered", "missing", false, Qt::AltModifier | Qt::Key_S, unavailable);
+        row("Alt+S, nothing registered", "missing", false, Qt::AltModifier | Qt::Key_S,
+            unavailable);
         row("Alt+S, access refused", "refused", false, Qt::AltModifier | Qt::Key_S, unavailable);
     }
 
@@ -197,7 +203,8 @@ private Q_SLOTS:
         QFETCH(QKeyCombination, key);
         QFETCH(QString, outcome);
         if (tool != QLatin1String("missing"))
-            m_app.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH", "C:\\msinfo32.exe");
+            m_app.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+                                   "C:\\msinfo32.exe");
         if (tool == QLatin1String("refused"))
             m_app.registry.refusedKeys.insert(kToolKey);
         m_app.programStart.programs.insert("C:\\msinfo32.exe");
@@ -212,7 +219,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_app.forms->aboutDialog.isLoaded() || !m_app.programStart.attempts.empty()
                     || !m_app.messageBox.messages.empty());
         QCOMPARE(m_app.forms->aboutDialog.isLoaded(), outcome != QLatin1String("closed"));
-        QCOMPARE(m_app.programStart.started.size(), size_t(outcome == QLatin1String("started") ? 1 : 0));
+        QCOMPARE(m_app.programStart.started.size(),
+                 size_t(outcome == QLatin1String("started") ? 1 : 0));
         QCOMPARE(m_app.messages().join(QString()), outcome.contains(u':') ? outcome : QString());
     }
 };

@@ -36,7 +36,8 @@ private Q_SLOTS:
     void everyControlHasANameAndTheTextsCanBeRead()
     {
         m_app.click("skorpion");
-        QWidget* reading = m_app.analysis(QStringLiteral("Krebs"), QStringLiteral("Fische"))->RichTextBox1;
+        QWidget* reading =
+            m_app.analysis(QStringLiteral("Krebs"), QStringLiteral("Fische"))->RichTextBox1;
         m_app.birthDate();
         m_app.about();
         for (QWidget* box : QWidgetList{m_app.forms->profileWindow.loaded()->Text1, reading})
@@ -65,7 +66,9 @@ private Q_SLOTS:
             QCOMPARE(accessible(area)->role(), QAccessible::Button);
             QCOMPARE(accessible(area)->text(QAccessible::Name), area->toolTip());
         }
-        QVERIFY(accessible(m_app.main().Image1)->text(QAccessible::Description).contains(u"Strg+Eingabe"));
+        QVERIFY(accessible(m_app.main().Image1)
+                    ->text(QAccessible::Description)
+                    .contains(u"Strg+Eingabe"));
 
         accessible(m_app.main().findChild<ClickArea*>(QStringLiteral("jungfrau")))
             ->actionInterface()

@@ -29,9 +29,10 @@ const QString kLoewe = QStringLiteral("Löwe");
 QString displayText(const QString& own, const QString& partner)
 {
     const PairReading& e = *findPairReading(own.toStdString(), partner.toStdString());
-    return QStringList({QStringLiteral("Astro-Analyse für ") + own + QStringLiteral(" und ") + partner,
-                        QString(), toQString(e.firstParagraph), toQString(e.secondParagraph),
-                        QString(), toQString(e.verdict), QString(), toQString(kAnalysisFooter)})
+    return QStringList(
+               {QStringLiteral("Astro-Analyse für ") + own + QStringLiteral(" und ") + partner,
+                QString(), toQString(e.firstParagraph), toQString(e.secondParagraph), QString(),
+                toQString(e.verdict), QString(), toQString(kAnalysisFooter)})
         .join(u'\n');
 }
 
@@ -57,7 +58,8 @@ private:
     {
         QProcess process;
         process.start(QStringLiteral("pdftotext"),
-                      options + QStringList{m_app.printDir.filePath(QStringLiteral("print.pdf")), "-"});
+                      options
+                          + QStringList{m_app.printDir.filePath(QStringLiteral("print.pdf")), "-"});
         const bool read = process.waitForFinished(20000) && process.exitCode() == 0;
         return read ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
     }
@@ -70,7 +72,8 @@ private Q_SLOTS:
         QCOMPARE(w->minimumSize(), w->maximumSize());
         // A window of its own with a taskbar entry and a close box only.
         QCOMPARE(w->windowType(), Qt::Window);
-        QVERIFY(!(w->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        QVERIFY(
+            !(w->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
         QCOMPARE(w->palette().color(QPalette::Window), QColor(224, 224, 224));
         QTextEdit* box = w->RichTextBox1;
         QCOMPARE(box->font().family(), QStringLiteral("Comic Sans MS"));
@@ -96,7 +99,8 @@ private Q_SLOTS:
         QTest::newRow("close") << "Command3" << QRect(2268, 6840, 1695, 375) << "Schließen";
         QTest::newRow("info") << "Command1a" << QRect(4348, 6840, 1695, 375) << "Über Horoskope";
         QTest::newRow("print") << "Command2" << QRect(6428, 6840, 1695, 375) << "Drucken";
-        QTest::newRow("inner info") << "Command1" << QRect(3240, 4080, 1695, 375) << "Über Horoskope";
+        QTest::newRow("inner info")
+            << "Command1" << QRect(3240, 4080, 1695, 375) << "Über Horoskope";
     }
 
     void controls()
@@ -107,9 +111,11 @@ private Q_SLOTS:
         frm_aus* w = m_app.analysis(kWidder, kLoewe);
         auto* widget = w->findChild<QWidget*>(name);
         QVERIFY(widget && widget->isVisible());
-        QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(widget->geometry(),
+                 twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
         // Seen above the text box it stands on.
-        QCOMPARE(w->childAt(widget->geometry().center()) == widget, name != QLatin1String("RichTextBox1"));
+        QCOMPARE(w->childAt(widget->geometry().center()) == widget,
+                 name != QLatin1String("RichTextBox1"));
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             QCOMPARE(button->text(), text);
             QVERIFY(button->fontMetrics().horizontalAdvance(text) < button->width());
@@ -145,9 +151,10 @@ private Q_SLOTS:
         frm_aus* w = m_app.analysis(QStringLiteral("Steinbock"), QStringLiteral("Jungfrau"));
         QCOMPARE(testing::visibleWindows(QStringLiteral("frm_aus")), 1);
         QCOMPARE(w->windowTitle() + w->RichTextBox1->toPlainText(),
-                 close == 0 ? shown
-                            : QStringLiteral("Astro-Analyse für Steinbock und Jungfrau")
-                                  + displayText(QStringLiteral("Steinbock"), QStringLiteral("Jungfrau")));
+                 close == 0
+                     ? shown
+                     : QStringLiteral("Astro-Analyse für Steinbock und Jungfrau")
+                           + displayText(QStringLiteral("Steinbock"), QStringLiteral("Jungfrau")));
         QCOMPARE(w->Kopieren->isVisible() && w->Command2->isVisible() && w->Command1->isVisible(),
                  close != 0 || !infoFirst);
     }
@@ -167,10 +174,12 @@ private Q_SLOTS:
             // The inner button is hidden after its first click; the second goes to its twin.
             clickCentre(click == 1 ? w->findChild<QPushButton*>(button) : w->Command1a);
             QCOMPARE(w->windowTitle(), QStringLiteral("Über die Partnerschaftsastrologie"));
-            QCOMPARE(w->RichTextBox1->toPlainText(), toQString(kInfoTextFirst) + toQString(kInfoTextSecond));
+            QCOMPARE(w->RichTextBox1->toPlainText(),
+                     toQString(kInfoTextFirst) + toQString(kInfoTextSecond));
             QCOMPARE(w->RichTextBox1->toPlainText().size(), 1065);
             QCOMPARE(toQString(kInfoTextFirst).size(), 957);
-            QVERIFY(!w->Kopieren->isVisible() && !w->Command2->isVisible() && !w->Command1->isVisible());
+            QVERIFY(!w->Kopieren->isVisible() && !w->Command2->isVisible()
+                    && !w->Command1->isVisible());
             QVERIFY(w->Command3->isVisible() && w->Command1a->isVisible());
         }
     }
@@ -232,7 +241,8 @@ private Q_SLOTS:
         QString expected = displayText(QStringLiteral("Krebs"), QStringLiteral("Fische"));
         if (selectSecondParagraph) {
             expected = toQString(findPairReading("Krebs", "Fische")->secondParagraph);
-            select(w->RichTextBox1, w->RichTextBox1->toPlainText().indexOf(expected), expected.size());
+            select(w->RichTextBox1, w->RichTextBox1->toPlainText().indexOf(expected),
+                   expected.size());
         }
         clickCentre(w->Command2);
         QCOMPARE(m_app.printer.printCount, 1);
@@ -260,8 +270,10 @@ private Q_SLOTS:
         twelvePoint.setPointSizeF(12);
         const double expectedStep = QFontMetricsF(twelvePoint, &device).lineSpacing() * 72.0 / 1200;
         const double step = steps.at(steps.size() / 2);
-        QVERIFY2(std::abs(step - expectedStep) <= 0.03 * expectedStep,
-                 qPrintable(QStringLiteral("line pitch %1 pt, expected %2 pt").arg(step).arg(expectedStep)));
+        QVERIFY2(
+            std::abs(step - expectedStep) <= 0.03 * expectedStep,
+            qPrintable(
+                QStringLiteral("line pitch %1 pt, expected %2 pt").arg(step).arg(expectedStep)));
     }
 
     void printerProblemsAreReported_data()
@@ -301,7 +313,8 @@ private Q_SLOTS:
         // The page work shared with the real printer must not claim success on a device
         // that cannot be opened.
         PdfPrinter unwritable(QStringLiteral("/nonexistent-directory/print.pdf"));
-        QCOMPARE(unwritable.print(QStringLiteral("Text"), QFont()).result(), PrinterPort::Outcome::Failed);
+        QCOMPARE(unwritable.print(QStringLiteral("Text"), QFont()).result(),
+                 PrinterPort::Outcome::Failed);
     }
 };
 

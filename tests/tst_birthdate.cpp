@@ -15,8 +15,8 @@ using testing::toQString;
 
 namespace {
 
-const QString kInstruction =
-    QStringLiteral("Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen.");
+const QString kInstruction = QStringLiteral(
+    "Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen.");
 
 // Chooses as the user does; an empty text leaves the list without a choice.
 void choose(Form5& w, const QString& day, const QString& month)
@@ -39,9 +39,10 @@ private Q_SLOTS:
         QCOMPARE(w.minimumSize(), w.maximumSize());
         // A tool window: no taskbar entry, a close box only.
         QCOMPARE(w.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-        const std::pair<QWidget*, QRect> controls[] = {
-            {w.Combo1, {248, 120, 735, 315}}, {w.Combo2, {1088, 120, 1215, 315}},
-            {w.Label1, {248, 600, 2055, 615}}, {w.Command1, {248, 1320, 2055, 375}}};
+        const std::pair<QWidget*, QRect> controls[] = {{w.Combo1, {248, 120, 735, 315}},
+                                                       {w.Combo2, {1088, 120, 1215, 315}},
+                                                       {w.Label1, {248, 600, 2055, 615}},
+                                                       {w.Command1, {248, 1320, 2055, 375}}};
         for (const auto& [control, r] : controls)
             QCOMPARE(control->geometry(), twipsRect(r.x(), r.y(), r.width(), r.height()));
         QCOMPARE(w.Command1->text(), QStringLiteral("Start"));
@@ -58,12 +59,15 @@ private Q_SLOTS:
     {
         Form5 w;
         QStringList filled;
-        connect(w.Combo1->model(), &QAbstractItemModel::rowsInserted, &w, [&filled] { filled << "day"; });
-        connect(w.Combo2->model(), &QAbstractItemModel::rowsInserted, &w, [&filled] { filled << "month"; });
+        connect(w.Combo1->model(), &QAbstractItemModel::rowsInserted, &w,
+                [&filled] { filled << "day"; });
+        connect(w.Combo2->model(), &QAbstractItemModel::rowsInserted, &w,
+                [&filled] { filled << "month"; });
         w.Form_Load();
         QCOMPARE(filled, QStringList(12, "month") + QStringList(32, "day"));
         for (int day = 1; day <= 32; ++day)
-            QCOMPARE(w.Combo1->itemText(day - 1), QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+            QCOMPARE(w.Combo1->itemText(day - 1),
+                     QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
         QCOMPARE(testing::items(w.Combo2).join(u' '),
                  QStringLiteral("Januar Februar März April Mai Juni Juli August September Oktober "
                                 "November Dezember"));
@@ -92,11 +96,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("reopen"); // 0: not reopened, 1: while open, 2: after a close
         QTest::addColumn<QString>("label");
         const QString fische = QStringLiteral("Wer am 05. März geboren wurde, ist Fische.");
-        QTest::newRow("nothing chosen") << "" << "" << 0 << "Kein Datum angegeben";
-        QTest::newRow("impossible date") << "31" << "November" << 0 << "Ungültiges Datum";
-        QTest::newRow("a sign") << "05" << "März" << 0 << fische;
-        QTest::newRow("reopened while open: all kept") << "05" << "März" << 1 << fische;
-        QTest::newRow("reopened after a close: afresh") << "05" << "März" << 2 << kInstruction;
+        QTest::newRow("nothing chosen") << ""
+                                        << "" << 0 << "Kein Datum angegeben";
+        QTest::newRow("impossible date") << "31"
+                                         << "November" << 0 << "Ungültiges Datum";
+        QTest::newRow("a sign") << "05"
+                                << "März" << 0 << fische;
+        QTest::newRow("reopened while open: all kept") << "05"
+                                                       << "März" << 1 << fische;
+        QTest::newRow("reopened after a close: afresh") << "05"
+                                                        << "März" << 2 << kInstruction;
     }
 
     void startShowsTheAnswerAndReopeningKeepsIt()
@@ -116,7 +125,8 @@ private Q_SLOTS:
         QCOMPARE(w->Label1->text(), label);
         // The answer goes into the label only; the choices stay for a correction.
         QVERIFY(m_app.messageBox.messages.empty());
-        QCOMPARE(w->Combo1->currentText() + w->Combo2->currentText(), reopen == 2 ? QString() : day + month);
+        QCOMPARE(w->Combo1->currentText() + w->Combo2->currentText(),
+                 reopen == 2 ? QString() : day + month);
         QVERIFY(w->Combo1->count() == 32 && w->Combo2->count() == 12);
     }
 };

@@ -15,9 +15,9 @@ using namespace orbelle;
 namespace {
 
 // A leap year's months: no year is asked for, so 29 February exists.
-constexpr std::string_view kMonths[] = {"Januar", "Februar", "März", "April", "Mai", "Juni",
-                                        "Juli", "August", "September", "Oktober", "November",
-                                        "Dezember"};
+constexpr std::string_view kMonths[] = {"Januar",    "Februar", "März",     "April",
+                                        "Mai",       "Juni",    "Juli",     "August",
+                                        "September", "Oktober", "November", "Dezember"};
 constexpr int kMonthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 int dayOfYear(int day, std::string_view month)
@@ -42,7 +42,9 @@ int firstDay(const SignEntry& sign)
 std::string catalogueSign(int date)
 {
     const auto& signs = signCatalogue();
-    const auto byStart = [](const SignEntry& a, const SignEntry& b) { return firstDay(a) < firstDay(b); };
+    const auto byStart = [](const SignEntry& a, const SignEntry& b) {
+        return firstDay(a) < firstDay(b);
+    };
     const SignEntry* best = &*std::max_element(signs.begin(), signs.end(), byStart);
     for (const SignEntry& sign : signs)
         if (firstDay(sign) <= date && (firstDay(*best) > date || firstDay(sign) > firstDay(*best)))

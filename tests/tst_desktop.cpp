@@ -77,7 +77,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("german");
-        QTest::newRow("Qt's own folder") << QLibraryInfo::path(QLibraryInfo::TranslationsPath) << true;
+        QTest::newRow("Qt's own folder")
+            << QLibraryInfo::path(QLibraryInfo::TranslationsPath) << true;
         QTest::newRow("catalogue merged by windeployqt") << m_deployed.path() << true;
         QTest::newRow("folder does not exist") << "/nonexistent/orbelle/translations" << false;
         QTest::newRow("folder without German texts") << m_empty.path() << false;
@@ -89,7 +90,8 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QFETCH(bool, german);
         if (german && !QFile::exists(qtTexts()))
-            QSKIP("Qt's German texts (qtbase_de.qm, package qt6-translations-l10n) are not installed");
+            QSKIP(
+                "Qt's German texts (qtbase_de.qm, package qt6-translations-l10n) are not installed");
         QCOMPARE(installGermanToolkitTexts(*qApp, folder), german);
         // Installed once however often asked; the program runs in English without them.
         QCOMPARE(installGermanToolkitTexts(*qApp, folder), german);
@@ -105,14 +107,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern"); // what it says is caught by the first group
         QTest::addColumn<QString>("expected");
         const QString id = QGuiApplication::desktopFileName();
-        const auto row = [](const char* tag, const char* file, const char* pattern, const QString& expected) {
+        const auto row = [](const char* tag, const char* file, const char* pattern,
+                            const QString& expected) {
             QTest::newRow(tag) << file << pattern << expected;
         };
         // Names that the desktop compares with what the running program reports.
         row("X11 window class is the application name", ".desktop", "\nStartupWMClass=(.*)\n",
             QCoreApplication::applicationName());
         row("component id is the desktop id", ".metainfo.xml", "<id>(.*)</id>", id);
-        row("homepage under the maker's domain", ".metainfo.xml", "<url type=\"homepage\">(.*)</url>",
+        row("homepage under the maker's domain", ".metainfo.xml",
+            "<url type=\"homepage\">(.*)</url>",
             "https://" + QCoreApplication::organizationDomain() + "/");
     }
 
@@ -121,9 +125,11 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, pattern);
         QFETCH(QString, expected);
-        QFile in(QStringLiteral(ORBELLE_PACKAGING_DIR "/") + QGuiApplication::desktopFileName() + file);
+        QFile in(QStringLiteral(ORBELLE_PACKAGING_DIR "/") + QGuiApplication::desktopFileName()
+                 + file);
         QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
-        QCOMPARE(QRegularExpression(pattern).match(QString::fromUtf8(in.readAll())).captured(1), expected);
+        QCOMPARE(QRegularExpression(pattern).match(QString::fromUtf8(in.readAll())).captured(1),
+                 expected);
     }
 };
 

@@ -91,11 +91,13 @@ private Q_SLOTS:
         const auto row = [](const char* tag, const char* text, const char* url) {
             QTest::newRow(tag) << text << url;
         };
-        row("mail text loses the blank", "mailto: autor@orbelle.example?subject=Orbelle-Partner-Test",
+        row("mail text loses the blank",
+            "mailto: autor@orbelle.example?subject=Orbelle-Partner-Test",
             "mailto:autor@orbelle.example?subject=Orbelle-Partner-Test");
         row("web address gets a scheme", "www.orbelle.example", "http://www.orbelle.example");
         row("colon without scheme", "www.orbelle.example:8080", "http://www.orbelle.example:8080");
-        row("address with scheme stays", "https://www.sterne.example/x", "https://www.sterne.example/x");
+        row("address with scheme stays", "https://www.sterne.example/x",
+            "https://www.sterne.example/x");
     }
 
     void shellOpensTheAboutLinks()
@@ -135,17 +137,19 @@ private Q_SLOTS:
     void printerSaysWhatTheServerDid_data()
     {
         QTest::addColumn<QStringList>("setUp"); // commands for the private server, in turn
-        QTest::addColumn<QString>("server");    // "private", "silent" or "none"
+        QTest::addColumn<QString>("server"); // "private", "silent" or "none"
         QTest::addColumn<PrinterPort::Outcome>("outcome");
         const QStringList queue{"lpadmin -p Buero -v file:///dev/null -E", "lpadmin -d Buero"};
-        QTest::newRow("default queue accepting jobs") << queue << "private" << PrinterPort::Outcome::Printed;
+        QTest::newRow("default queue accepting jobs")
+            << queue << "private" << PrinterPort::Outcome::Printed;
         QTest::newRow("default queue refusing jobs")
             << queue + QStringList{"cupsreject Buero"} << "private" << PrinterPort::Outcome::Failed;
-        QTest::newRow("no queue at all")
-            << queue + QStringList{"lpadmin -x Buero"} << "private" << PrinterPort::Outcome::NoPrinter;
+        QTest::newRow("no queue at all") << queue + QStringList{"lpadmin -x Buero"} << "private"
+                                         << PrinterPort::Outcome::NoPrinter;
         QTest::newRow("server that takes the connection and never answers")
             << QStringList() << "silent" << PrinterPort::Outcome::Failed;
-        QTest::newRow("no server running") << QStringList() << "none" << PrinterPort::Outcome::NoPrinter;
+        QTest::newRow("no server running")
+            << QStringList() << "none" << PrinterPort::Outcome::NoPrinter;
     }
 
     void printerSaysWhatTheServerDid()
@@ -169,8 +173,8 @@ private Q_SLOTS:
             qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("no-server.sock")).toLocal8Bit());
         }
         SystemPrinter printer;
-        const QFuture<PrinterPort::Outcome> printed =
-            printer.print(QStringLiteral("Astro-Analyse für Widder und Löwe"), QFont());
+        const QFuture<PrinterPort::Outcome> printed = printer.print(
+            QStringLiteral("Astro-Analyse für Widder und Löwe"), QFont());
         // Back at once, while the silent server has not answered yet: the window can go on.
         if (server == QLatin1String("silent"))
             QVERIFY(!printed.isFinished());

@@ -13,7 +13,8 @@ namespace {
 
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const QString kNoSysInfo = QStringLiteral("Orbelle: Systeminformationen sind momentan nicht verfügbar");
+const QString kNoSysInfo = QStringLiteral(
+    "Orbelle: Systeminformationen sind momentan nicht verfügbar");
 
 enum class Action { Copy, Print, SysInfo, Link };
 
@@ -52,8 +53,8 @@ const std::vector<Fault>& faults()
          Action::SysInfo, kNoSysInfo},
         {"value too long",
          [](MainWindowFixture& a) {
-             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH", std::string(1025, 'x'),
-                                false);
+             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+                                std::string(1025, 'x'), false);
          },
          Action::SysInfo, kNoSysInfo},
         {"value of size zero",
@@ -64,8 +65,8 @@ const std::vector<Fault>& faults()
          Action::SysInfo, kNoSysInfo},
         {"value of an unexpected type",
          [](MainWindowFixture& a) {
-             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH", "%windir%\\msinfo32.exe",
-                                true, RegistryType::kExpandString);
+             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+                                "%windir%\\msinfo32.exe", true, RegistryType::kExpandString);
          },
          Action::SysInfo, kNoSysInfo},
         {"program start failing",
@@ -132,7 +133,8 @@ private Q_SLOTS:
         const QStringList expected = f.report.isEmpty() ? QStringList() : QStringList{f.report};
         QCOMPARE(m_app.messages().size(), expected.size());
         if (!expected.isEmpty())
-            QVERIFY2(m_app.messages().front().startsWith(f.report), qPrintable(m_app.messages().front()));
+            QVERIFY2(m_app.messages().front().startsWith(f.report),
+                     qPrintable(m_app.messages().front()));
 
         // The same again: nothing was left half done, and the window is still there.
         QVERIFY(window->isVisible());

@@ -88,7 +88,8 @@ private Q_SLOTS:
         QFETCH(QString, toolTip);
         auto* widget = m_app.main().findChild<QWidget*>(name);
         QVERIFY(widget);
-        QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(widget->geometry(),
+                 twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
         QCOMPARE(widget->toolTip(), toolTip);
         if (auto* button = qobject_cast<QPushButton*>(widget))
             QCOMPARE(button->text(), text);
@@ -115,8 +116,10 @@ private Q_SLOTS:
         QTest::newRow("nothing chosen") << QString() << QString() << false;
         QTest::newRow("only the own sign") << "Widder" << QString() << false;
         QTest::newRow("only the partner's sign") << QString() << "Löwe" << false;
-        QTest::newRow("both chosen") << "Widder" << "Löwe" << true;
-        QTest::newRow("the same sign twice") << "Fische" << "Fische" << true;
+        QTest::newRow("both chosen") << "Widder"
+                                     << "Löwe" << true;
+        QTest::newRow("the same sign twice") << "Fische"
+                                             << "Fische" << true;
     }
 
     void heartClick()
@@ -126,7 +129,8 @@ private Q_SLOTS:
         QFETCH(bool, opens);
         m_app.choose(own, partner);
         m_app.click("Image1");
-        QCOMPARE(m_app.forms->analysisWindow.isLoaded() && m_app.forms->analysisWindow.loaded()->isVisible(),
+        QCOMPARE(m_app.forms->analysisWindow.isLoaded()
+                     && m_app.forms->analysisWindow.loaded()->isVisible(),
                  opens);
         const QString missing = QStringLiteral(
             "Kein Sternzeichen angegeben: Es sind nicht alle nötigen Sternzeichen definiert");
@@ -141,11 +145,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("inPlace");
         for (const SignEntry& e : signCatalogue())
-            QTest::newRow(e.displayName.data()) << QString() << toQString(e.pictureControl) << false;
-        QTest::newRow("Widder then Stier") << "widder" << "stier" << false;
-        QTest::newRow("Fische twice") << "fische" << "fische" << false;
-        QTest::newRow("Widder then Krebs reopens") << "widder" << "krebs" << false;
-        QTest::newRow("Widder then Zwillinge refreshes in place") << "widder" << "zwilling" << true;
+            QTest::newRow(e.displayName.data())
+                << QString() << toQString(e.pictureControl) << false;
+        QTest::newRow("Widder then Stier") << "widder"
+                                           << "stier" << false;
+        QTest::newRow("Fische twice") << "fische"
+                                      << "fische" << false;
+        QTest::newRow("Widder then Krebs reopens") << "widder"
+                                                   << "krebs" << false;
+        QTest::newRow("Widder then Zwillinge refreshes in place") << "widder"
+                                                                  << "zwilling" << true;
     }
 
     void figureClicksShowOneProfile()
@@ -185,7 +194,8 @@ private Q_SLOTS:
         QStringList closed;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* form = qobject_cast<Form*>(w))
-                connect(form, &Form::unloaded, form, [&closed, form] { closed << form->objectName(); });
+                connect(form, &Form::unloaded, form,
+                        [&closed, form] { closed << form->objectName(); });
         }
         // Closed from inside the program's event loop, as the user does: the loop must end
         // by itself, else the watchdog ends it with 1.

@@ -18,24 +18,22 @@ namespace {
 // How long the first paragraph, second paragraph and verdict of each entry are meant to
 // be, in characters, in table order: one group of lines per first sign.
 constexpr int kTargets[][3] = {
-    {177, 351, 290}, {242, 519, 173}, {546, 185, 59}, {540, 297, 77}, {118, 755, 77}, {382, 185, 108},
-    {298, 263, 399}, {379, 289, 129}, {165, 472, 163}, {377, 350, 118}, {418, 190, 67}, {243, 367, 109},
-    {480, 185, 153}, {245, 498, 62}, {379, 304, 80}, {351, 299, 57}, {388, 502, 60}, {270, 320, 215},
-    {343, 271, 142}, {324, 243, 72}, {207, 364, 83}, {158, 289, 281}, {161, 488, 70},
-    {510, 91, 140}, {480, 233, 108}, {400, 237, 172}, {526, 256, 82}, {582, 238, 98}, {483, 268, 0},
-    {215, 197, 149}, {199, 167, 109}, {296, 182, 195}, {248, 166, 84},
-    {277, 280, 61}, {432, 311, 80}, {352, 413, 98}, {407, 176, 181}, {367, 324, 147}, {321, 319, 119},
-    {390, 171, 217}, {373, 285, 141}, {357, 371, 185},
-    {420, 179, 203}, {452, 283, 255}, {454, 477, 114}, {424, 76, 228}, {349, 343, 163}, {300, 329, 105},
-    {425, 407, 153}, {264, 279, 115},
-    {289, 300, 155}, {495, 396, 221}, {357, 236, 101}, {355, 383, 128}, {422, 270, 123}, {542, 354, 87},
-    {469, 234, 106},
-    {464, 205, 138}, {470, 146, 184}, {368, 253, 236}, {466, 350, 129}, {368, 323, 205}, {404, 310, 166},
-    {315, 330, 93}, {366, 327, 113}, {409, 257, 90}, {170, 225, 226}, {368, 271, 124},
-    {377, 190, 164}, {359, 292, 68}, {367, 340, 115}, {316, 303, 87},
-    {347, 309, 121}, {423, 412, 65}, {201, 368, 67},
-    {464, 227, 144}, {327, 377, 68},
-    {356, 250, 41},
+    {177, 351, 290}, {242, 519, 173}, {546, 185, 59},  {540, 297, 77},  {118, 755, 77},
+    {382, 185, 108}, {298, 263, 399}, {379, 289, 129}, {165, 472, 163}, {377, 350, 118},
+    {418, 190, 67},  {243, 367, 109}, {480, 185, 153}, {245, 498, 62},  {379, 304, 80},
+    {351, 299, 57},  {388, 502, 60},  {270, 320, 215}, {343, 271, 142}, {324, 243, 72},
+    {207, 364, 83},  {158, 289, 281}, {161, 488, 70},  {510, 91, 140},  {480, 233, 108},
+    {400, 237, 172}, {526, 256, 82},  {582, 238, 98},  {483, 268, 0},   {215, 197, 149},
+    {199, 167, 109}, {296, 182, 195}, {248, 166, 84},  {277, 280, 61},  {432, 311, 80},
+    {352, 413, 98},  {407, 176, 181}, {367, 324, 147}, {321, 319, 119}, {390, 171, 217},
+    {373, 285, 141}, {357, 371, 185}, {420, 179, 203}, {452, 283, 255}, {454, 477, 114},
+    {424, 76, 228},  {349, 343, 163}, {300, 329, 105}, {425, 407, 153}, {264, 279, 115},
+    {289, 300, 155}, {495, 396, 221}, {357, 236, 101}, {355, 383, 128}, {422, 270, 123},
+    {542, 354, 87},  {469, 234, 106}, {464, 205, 138}, {470, 146, 184}, {368, 253, 236},
+    {466, 350, 129}, {368, 323, 205}, {404, 310, 166}, {315, 330, 93},  {366, 327, 113},
+    {409, 257, 90},  {170, 225, 226}, {368, 271, 124}, {377, 190, 164}, {359, 292, 68},
+    {367, 340, 115}, {316, 303, 87},  {347, 309, 121}, {423, 412, 65},  {201, 368, 67},
+    {464, 227, 144}, {327, 377, 68},  {356, 250, 41},
 };
 static_assert(std::size(kTargets) == kPairReadingCount);
 
@@ -129,7 +127,8 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("text %1: %2 characters").arg(i + 1).arg(length)));
             QVERIFY(!text.contains(u'\n') && !text.contains(u'\r'));
             // Both paragraphs of Waage-Waage end in one blank; every other text is trimmed.
-            QCOMPARE(text.trimmed() + (waageWaage && i < 2 ? QStringLiteral(" ") : QString()), text);
+            QCOMPARE(text.trimmed() + (waageWaage && i < 2 ? QStringLiteral(" ") : QString()),
+                     text);
         }
         QCOMPARE(e.verdict.empty(), zwillingeSkorpion);
         if (zwillingeSkorpion)
@@ -139,7 +138,8 @@ private Q_SLOTS:
         const qsizetype gap = kNames.indexOf(signB) - kNames.indexOf(signA);
         if (gap == 1 || gap == 11) {
             const QString first = toQString(e.firstParagraph);
-            QVERIFY2(first.contains(signA.left(6)) && first.contains(signB.left(6)), qPrintable(first));
+            QVERIFY2(first.contains(signA.left(6)) && first.contains(signB.left(6)),
+                     qPrintable(first));
         }
 
         AnalysisFields fields;
@@ -164,11 +164,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("own");
         QTest::addColumn<QString>("partner");
-        QTest::newRow("singular Zwilling") << "Zwilling" << "Krebs";
-        QTest::newRow("lower-case widder") << "widder" << "Stier";
-        QTest::newRow("trailing blank") << "Widder " << "Widder";
-        QTest::newRow("partner not a sign") << "Fische" << "Zwilling";
-        QTest::newRow("both empty") << "" << "";
+        QTest::newRow("singular Zwilling") << "Zwilling"
+                                           << "Krebs";
+        QTest::newRow("lower-case widder") << "widder"
+                                           << "Stier";
+        QTest::newRow("trailing blank") << "Widder "
+                                        << "Widder";
+        QTest::newRow("partner not a sign") << "Fische"
+                                            << "Zwilling";
+        QTest::newRow("both empty") << ""
+                                    << "";
     }
 
     void noSignNameKeepsTheEarlierReading()
@@ -189,7 +194,8 @@ private Q_SLOTS:
         loadAnalysis(used, own.toStdString(), partner.toStdString());
         QCOMPARE(toQString(used.reading), toQString(earlier));
         QVERIFY(toQString(analysisDisplayText(used))
-                    .startsWith(heading(own, partner) + QStringLiteral("\r\n\r\n") + toQString(earlier)));
+                    .startsWith(heading(own, partner) + QStringLiteral("\r\n\r\n")
+                                + toQString(earlier)));
     }
 };
 

@@ -56,7 +56,8 @@ private:
                                            toQString(swapped ? pair.signA : pair.signB));
         QVERIFY(analysis);
         clickChild(analysis, "Kopieren");
-        QCOMPARE(m_app.messages().value(0).section(u':', 0, 0), QStringLiteral("Analyse wurde kopiert"));
+        QCOMPARE(m_app.messages().value(0).section(u':', 0, 0),
+                 QStringLiteral("Analyse wurde kopiert"));
         clickChild(analysis, "Command1a");
         clickChild(analysis, "Command3");
 
@@ -110,8 +111,8 @@ private Q_SLOTS:
         const qint64 atEnd = residentBytes();
         if (afterWarmUp < 0)
             QSKIP("no /proc/self/statm to read the resident memory from");
-        qInfo("resident memory after cycle %d: %lld KiB, after cycle %d: %lld KiB",
-              kWarmUpCycles, afterWarmUp / 1024, kCycles, atEnd / 1024);
+        qInfo("resident memory after cycle %d: %lld KiB, after cycle %d: %lld KiB", kWarmUpCycles,
+              afterWarmUp / 1024, kCycles, atEnd / 1024);
 #if defined(ORBELLE_UNDER_ASAN)
         QSKIP("AddressSanitizer's own leak check covers this build");
 #endif

@@ -23,8 +23,8 @@ const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
 // A folder of this run under the system's temporary folder, removed at the end.
 struct Scratch {
-    const fs::path root =
-        fs::temp_directory_path() / ("orbelle-standin-" + std::to_string(std::random_device{}()));
+    const fs::path root = fs::temp_directory_path()
+                          / ("orbelle-standin-" + std::to_string(std::random_device{}()));
     ~Scratch() { fs::remove_all(root, ignored); }
     std::error_code ignored;
 
@@ -63,13 +63,15 @@ TEST_CASE("registryHoldsTheFirstKnownToolOnThePathOnly")
         INFO("search path '", searchPath, "'");
         StandInRegistry registry(searchPath);
         std::string value = "left over";
-        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "PATH", value), !tool.empty());
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "PATH", value),
+                 !tool.empty());
         CHECK_EQ(value, tool);
         CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, "PATH", value));
         CHECK(!GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "Path2", value));
         RegistryPort::Key key = 0;
-        CHECK_EQ(registry.openKey(RegistryRoot::kLocalMachine, kToolKey, RegistryAccess::kSetValue, key),
-                 kRegistryAccessDenied);
+        CHECK_EQ(
+            registry.openKey(RegistryRoot::kLocalMachine, kToolKey, RegistryAccess::kSetValue, key),
+            kRegistryAccessDenied);
     }
     fs::current_path(previous);
 }
@@ -81,9 +83,12 @@ TEST_CASE("fileTestAcceptsOrdinaryFilesOnly")
     fs::create_directories(scratch.root / "folder.exe");
     fs::create_symlink(file, scratch.root / "link.exe");
     const std::pair<std::string, bool> rows[] = {
-        {file, true}, {(scratch.root / "link.exe").string(), true},
-        {scratch.file("tools/.hidden", false), false}, {(scratch.root / "tools/none.exe").string(), false},
-        {(scratch.root / "folder.exe").string(), false}, {"", false},
+        {file, true},
+        {(scratch.root / "link.exe").string(), true},
+        {scratch.file("tools/.hidden", false), false},
+        {(scratch.root / "tools/none.exe").string(), false},
+        {(scratch.root / "folder.exe").string(), false},
+        {"", false},
     };
     for (const auto& [path, ordinary] : rows) {
         INFO(path);
@@ -94,10 +99,8 @@ TEST_CASE("fileTestAcceptsOrdinaryFilesOnly")
 TEST_CASE("searchPathKeepsAbsoluteFoldersOnly")
 {
     const std::pair<std::string, std::string> rows[] = {
-        {":/usr/bin:/bin", "/usr/bin:/bin"},
-        {"/usr/bin::/bin:", "/usr/bin:/bin"},
-        {".:bin:/opt/tools:../x", "/opt/tools"},
-        {"", ""},
+        {":/usr/bin:/bin", "/usr/bin:/bin"},     {"/usr/bin::/bin:", "/usr/bin:/bin"},
+        {".:bin:/opt/tools:../x", "/opt/tools"}, {"", ""},
         {"/usr/local/bin", "/usr/local/bin"},
     };
     for (const auto& [path, kept] : rows) {

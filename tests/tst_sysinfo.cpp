@@ -45,13 +45,20 @@ TEST_CASE("getKeyValueKeepsTheBytesTheRegistryReports")
         {"text without terminating zero", T::kString, bytesOf("C:\\x.exe"), "C:\\x.exe"},
         {"only the last zero goes", T::kString, bytesOf({"ab\0\0", 4}), {"ab\0", 3}},
         {"empty text", T::kString, Bytes{0}, ""},
-        {"text from the ANSI code page", T::kString, bytesOf({"Gr\xFC\xDF" "e \x80\0", 8}), "Grüße €"},
+        {"text from the ANSI code page", T::kString,
+         bytesOf({"Gr\xFC\xDF"
+                  "e \x80\0",
+                  8}),
+         "Grüße €"},
         {"DWORD 256", T::kDword, Bytes{0x00, 0x01, 0x00, 0x00}, "256"},
-        {"DWORD with the highest bit is negative", T::kDword, Bytes{0x00, 0x00, 0x00, 0x80}, "-2147483648"},
+        {"DWORD with the highest bit is negative", T::kDword, Bytes{0x00, 0x00, 0x00, 0x80},
+         "-2147483648"},
         {"DWORD of two bytes reads the zeroed rest", T::kDword, Bytes{0x34, 0x12}, "4660"},
-        {"expandable text leaves the value alone", T::kExpandString, bytesOf({"%Windir%\0", 9}), "as passed"},
+        {"expandable text leaves the value alone", T::kExpandString, bytesOf({"%Windir%\0", 9}),
+         "as passed"},
         {"binary leaves the value alone", T::kBinary, Bytes{1, 2, 3}, "as passed"},
-        {"exactly 1024 bytes", T::kString, bytesOf(std::string(1023, 'x') + '\0'), std::string(1023, 'x')},
+        {"exactly 1024 bytes", T::kString, bytesOf(std::string(1023, 'x') + '\0'),
+         std::string(1023, 'x')},
     };
     for (const Row& row : rows) {
         INFO(row.name);
@@ -75,7 +82,7 @@ TEST_CASE("getKeyValueFailures")
         std::optional<std::uint32_t> reportedSize;
         bool refused;
         bool raises; // the zero-length error instead of false
-        int closes;  // the key is closed exactly when it was opened
+        int closes; // the key is closed exactly when it was opened
     };
     const Row rows[] = {
         {"missing key", "SOFTWARE\\Nowhere", "V", 4, {}, false, false, 0},
@@ -124,14 +131,14 @@ TEST_CASE("startSysInfo")
         const char* name;
         std::optional<Bytes> path; // the bytes of the "PATH" value, if there is one
         std::uint32_t pathType;
-        bool folder;               // "MSINFO" names C:\MSInfo ...
-        bool toolInFolder;         // ... and MSINFO32.EXE is there
+        bool folder; // "MSINFO" names C:\MSInfo ...
+        bool toolInFolder; // ... and MSINFO32.EXE is there
         std::set<std::string> refused;
         bool startRaises;
-        std::string started;       // empty: the message instead
-        std::size_t keysRead;      // open calls, whether granted or not
+        std::string started; // empty: the message instead
+        std::size_t keysRead; // open calls, whether granted or not
         std::size_t filesAsked;
-        std::size_t attempts;      // program starts tried
+        std::size_t attempts; // program starts tried
     };
     const Bytes registered = bytesOf(tool + '\0');
     namespace T = RegistryType;
@@ -141,14 +148,51 @@ TEST_CASE("startSysInfo")
         {"folder holds the tool", {}, T::kString, true, true, {}, false, inFolder, 2, 1, 1},
         {"folder without the tool", {}, T::kString, true, false, {}, false, "", 2, 1, 0},
         {"nothing registered", {}, T::kString, false, false, {}, false, "", 2, 0, 0},
-        {"registered tool missing, folder not consulted", bytesOf({"C:\\gone.exe\0", 12}), T::kString, true,
-         true, {}, false, "", 1, 0, 1},
-        {"expandable PATH counts as read but leaves the path empty", registered, T::kExpandString, true,
-         true, {}, false, "", 1, 0, 1},
+        {"registered tool missing, folder not consulted",
+         bytesOf({"C:\\gone.exe\0", 12}),
+         T::kString,
+         true,
+         true,
+         {},
+         false,
+         "",
+         1,
+         0,
+         1},
+        {"expandable PATH counts as read but leaves the path empty",
+         registered,
+         T::kExpandString,
+         true,
+         true,
+         {},
+         false,
+         "",
+         1,
+         0,
+         1},
         {"zero-length PATH", Bytes{}, T::kString, true, true, {}, false, "", 1, 0, 0},
-        {"PATH refused, the folder read instead", registered, T::kString, true, true, {kToolKey}, false,
-         inFolder, 2, 1, 1},
-        {"both keys refused", registered, T::kString, true, true, {kToolKey, kFolderKey}, false, "", 2, 0, 0},
+        {"PATH refused, the folder read instead",
+         registered,
+         T::kString,
+         true,
+         true,
+         {kToolKey},
+         false,
+         inFolder,
+         2,
+         1,
+         1},
+        {"both keys refused",
+         registered,
+         T::kString,
+         true,
+         true,
+         {kToolKey, kFolderKey},
+         false,
+         "",
+         2,
+         0,
+         0},
         {"the start raises an error", registered, T::kString, false, false, {}, true, "", 1, 0, 1},
     };
     for (const Row& row : rows) {
@@ -172,7 +216,8 @@ TEST_CASE("startSysInfo")
         CHECK_EQ(programStart.started.empty() ? "" : programStart.started[0], row.started);
         CHECK_EQ(messageBox.messages.size(), row.started.empty() ? 1u : 0u);
         for (const RecordingMessageBox::Message& message : messageBox.messages)
-            CHECK_EQ(message.title + ": " + message.prompt, "Orbelle: " + std::string(kSysInfoUnavailable));
+            CHECK_EQ(message.title + ": " + message.prompt,
+                     "Orbelle: " + std::string(kSysInfoUnavailable));
         CHECK_EQ(registry.opens.size(), row.keysRead);
         CHECK_EQ(fileTest.asked.size(), row.filesAsked);
         CHECK_EQ(programStart.attempts.size(), row.attempts);

@@ -69,8 +69,10 @@ private Q_SLOTS:
         QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(m_kept.loads, 1);
         // Centred on the screen, with a few pixels of slack for odd sizes and the frame.
-        const QPoint offset = form.frameGeometry().center() - form.screen()->availableGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 6, qPrintable(QString::number(offset.manhattanLength())));
+        const QPoint offset = form.frameGeometry().center()
+                              - form.screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 6,
+                 qPrintable(QString::number(offset.manhattanLength())));
         // Minimised, it comes back the same way; some windows have no taskbar entry.
         form.setWindowState(Qt::WindowMinimized);
         m_slot->show();
@@ -83,7 +85,8 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("frame");
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("fits: centred") << QSize(400, 300) << QRect(0, 0, 1280, 1024) << QPoint(440, 362);
+        QTest::newRow("fits: centred")
+            << QSize(400, 300) << QRect(0, 0, 1280, 1024) << QPoint(440, 362);
         QTest::newRow("larger than a screen at three times the scale: its top left corner")
             << QSize(558, 472) << QRect(0, 0, 427, 341) << QPoint(0, 0);
         QTest::newRow("taller only, below a panel: centred across, top on the screen")
@@ -116,7 +119,8 @@ private Q_SLOTS:
         QCOMPARE(logo.size(), QSize(51, 36) * ratio);
         QCOMPARE(logo.devicePixelRatio(), ratio);
         if (render) {
-            QImage exact = Look::artworkRender(Artwork::kLogo, render).convertToFormat(logo.format());
+            QImage exact =
+                Look::artworkRender(Artwork::kLogo, render).convertToFormat(logo.format());
             exact.setDevicePixelRatio(ratio);
             QCOMPARE(logo, exact);
         }

@@ -168,7 +168,13 @@ TEST_CASE("getKeyValueReadsTheRealRegistry")
     const Row rows[] = {
         {"text with zero", REG_SZ, {"C:\\Tools\\x.exe\0", 15}, Read, "C:\\Tools\\x.exe"},
         {"text without zero", REG_SZ, "C:\\Tools\\x.exe", Read, "C:\\Tools\\x.exe"},
-        {"ansi text", REG_SZ, {"Gr\xFC\xDF" "e\0", 6}, Read, "Grüße"},
+        {"ansi text",
+         REG_SZ,
+         {"Gr\xFC\xDF"
+          "e\0",
+          6},
+         Read,
+         "Grüße"},
         {"dword 256", REG_DWORD, {"\x00\x01\x00\x00", 4}, Read, "256"},
         {"dword 1", REG_DWORD, {"\x01\x00\x00\x00", 4}, Read, "1"},
         {"dword lowest", REG_DWORD, {"\x00\x00\x00\x80", 4}, Read, "-2147483648"},
@@ -186,15 +192,16 @@ TEST_CASE("getKeyValueReadsTheRealRegistry")
         INFO(row.name);
         std::string value = "as passed";
         if (row.outcome == Raises)
-            CHECK_THROWS_AS(GetKeyValue(registry, RegistryRoot::kCurrentUser, key.path, row.name, value),
-                            EmptyRegistryValue);
+            CHECK_THROWS_AS(
+                GetKeyValue(registry, RegistryRoot::kCurrentUser, key.path, row.name, value),
+                EmptyRegistryValue);
         else
             CHECK_EQ(GetKeyValue(registry, RegistryRoot::kCurrentUser, key.path, row.name, value),
                      row.outcome == Read);
         CHECK_EQ(value, row.value);
     }
-    for (const auto& [keyPath, name] : {std::pair{key.path, "no such value"},
-                                        std::pair{key.path + "\\missing", "x"}}) {
+    for (const auto& [keyPath, name] :
+         {std::pair{key.path, "no such value"}, std::pair{key.path + "\\missing", "x"}}) {
         INFO(name);
         std::string value = "as passed";
         CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, keyPath, name, value));
@@ -211,9 +218,9 @@ TEST_CASE("startSysInfoThroughTheRealKeys")
     CreateDirectoryA(emptyFolder.c_str(), nullptr);
     struct Row {
         const char* name;
-        std::string path;   // "PATH" under the tool key; empty for none
+        std::string path; // "PATH" under the tool key; empty for none
         std::string folder; // "MSINFO" under the folder key; empty for none
-        bool hidden;        // the folder's MSINFO32.EXE hidden
+        bool hidden; // the folder's MSINFO32.EXE hidden
         std::string started; // empty: the message instead
     };
     const Row rows[] = {
@@ -229,7 +236,8 @@ TEST_CASE("startSysInfoThroughTheRealKeys")
         INFO(row.name);
         setLaunchValue(kToolKey, "PATH", row.path);
         setLaunchValue(kFolderKey, "MSINFO", row.folder);
-        SetFileAttributesA(folderTool.c_str(), row.hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(folderTool.c_str(),
+                           row.hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
         WinRegistry registry;
         WinFileTest fileTest;
         WinProgramStart programStart;
@@ -291,8 +299,9 @@ TEST_CASE("versionRecordOfTheProgramFile")
     const std::string self = ownPath();
     DWORD ignored = 0;
     std::vector<char> record(GetFileVersionInfoSizeA(self.c_str(), &ignored));
-    REQUIRE((!record.empty() && GetFileVersionInfoA(self.c_str(), 0, static_cast<DWORD>(record.size()),
-                                                     record.data())));
+    REQUIRE((
+        !record.empty()
+        && GetFileVersionInfoA(self.c_str(), 0, static_cast<DWORD>(record.size()), record.data())));
     const auto query = [&record](const std::string& path) -> const void* {
         void* found = nullptr;
         UINT length = 0;
@@ -316,8 +325,8 @@ TEST_CASE("versionRecordOfTheProgramFile")
     };
     for (const auto& [name, expected] : strings) {
         INFO(name);
-        const auto* text =
-            static_cast<const char*>(query(std::string("\\StringFileInfo\\040704E4\\") + name));
+        const auto* text = static_cast<const char*>(
+            query(std::string("\\StringFileInfo\\040704E4\\") + name));
         CHECK_EQ(ansiToUtf8(text ? text : "(missing)"), expected);
     }
     // The sun icon travels with the program file: a group icon (type 14) numbered 1.

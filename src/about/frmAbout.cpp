@@ -92,7 +92,8 @@ frmAbout::frmAbout(const Platform& platform)
                          QStringLiteral("Mail an den Autor:"));
     lbl_mail = makeLink(this, "lbl_mail", twipsRect(2040, 3360, 1575, 255),
                         AboutTexts::kMailAddress);
-    cmdOK = placeControl<QPushButton>(this, "cmdOK", twipsRect(4320, 3360, 1260, 345), QStringLiteral("OK"));
+    cmdOK = placeControl<QPushButton>(this, "cmdOK", twipsRect(4320, 3360, 1260, 345),
+                                      QStringLiteral("OK"));
     Label2 = makeCaption(this, "Label2", twipsRect(240, 3720, 1695, 255),
                          QStringLiteral("Homepage:"));
     link1 = makeLink(this, "link1", twipsRect(2040, 3720, 1335, 255), AboutTexts::kHomepage);
@@ -185,8 +186,8 @@ void frmAbout::cmdSysInfo_Click()
 
 void frmAbout::StartSysInfo()
 {
-    orbelle::StartSysInfo({m_platform.registry, m_platform.fileTest, m_platform.programStart,
-                           m_platform.messageBox});
+    orbelle::StartSysInfo(
+        {m_platform.registry, m_platform.fileTest, m_platform.programStart, m_platform.messageBox});
 }
 
 void frmAbout::openLink(const std::string& file)

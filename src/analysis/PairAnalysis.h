@@ -13,8 +13,8 @@ inline constexpr std::string_view kAnalysisFooter =
 // The fields of the analysis window class. They outlive the window itself, so a
 // reading composed once stays here when a later load finds no entry.
 struct AnalysisFields {
-    std::string sign1;   // own sign, as the picker showed it
-    std::string sign2;   // partner's sign
+    std::string sign1; // own sign, as the picker showed it
+    std::string sign2; // partner's sign
     std::string reading; // without heading and footer
 };
 

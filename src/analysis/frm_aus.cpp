@@ -82,8 +82,7 @@ frm_aus::frm_aus(AnalysisFields& fields, const Platform& platform,
     // Whatever the user typed would be copied and printed as if it were the reading, so the
     // text can only be selected; setReadOnly resets the interaction flags, hence this order.
     RichTextBox1->setReadOnly(true);
-    RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse
-                                          | Qt::TextSelectableByKeyboard);
+    RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RichTextBox1->setTabChangesFocus(true);
     RichTextBox1->setLineWrapMode(QTextEdit::WidgetWidth);
     RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -152,9 +151,8 @@ void frm_aus::Command2_Click()
     // been closed by then, because nothing on paper would be the only other sign.
     MessageBoxPort& messageBox = m_platform.messageBox;
     m_platform.printer.print(text, RichTextBox1->font())
-        .then(QCoreApplication::instance(), [&messageBox](PrinterPort::Outcome outcome) {
-            reportPrint(messageBox, outcome);
-        });
+        .then(QCoreApplication::instance(),
+              [&messageBox](PrinterPort::Outcome outcome) { reportPrint(messageBox, outcome); });
 }
 
 void frm_aus::Command1a_Click()

@@ -87,8 +87,9 @@ Form1::Form1(MessageBoxPort& messageBox)
                      QStringLiteral("Sternzeichen des Partners:"));
     cbo_astro1 = makePicker(this, "cbo_astro1", twipsRect(240, 600, 2175, 345),
                             QStringLiteral("Hier kannst Du Dein Sternzeichen aussuchen"));
-    cbo_astro2 = makePicker(this, "cbo_astro2", twipsRect(5880, 600, 2175, 345),
-                            QStringLiteral("Hier kannst das Sterzeichen Deines Herzblattes aussuchen"));
+    cbo_astro2 = makePicker(
+        this, "cbo_astro2", twipsRect(5880, 600, 2175, 345),
+        QStringLiteral("Hier kannst das Sterzeichen Deines Herzblattes aussuchen"));
     Label2 = makeLabel(this, "Label2", twipsRect(3120, 720, 2175, 615),
                        QStringLiteral("Ein Klick auf das Herz startet die Analyse!"));
     Label2->setWordWrap(true);
@@ -133,11 +134,12 @@ void Form1::createSignAreas()
         const SignEntry* sign = findSignByPictureControl(area.pictureControl);
         auto* clickArea = new ClickArea(this);
         clickArea->setObjectName(toQString(area.pictureControl));
-        clickArea->setGeometry(twipsRect(area.twips.x(), area.twips.y(), area.twips.width(),
-                                         area.twips.height()));
+        clickArea->setGeometry(
+            twipsRect(area.twips.x(), area.twips.y(), area.twips.width(), area.twips.height()));
         clickArea->setToolTip(toQString(sign->displayName));
         clickArea->setAccessibleName(toQString(sign->displayName));
-        clickArea->setAccessibleDescription(QStringLiteral("Zeigt das Profil dieses Sternzeichens."));
+        clickArea->setAccessibleDescription(
+            QStringLiteral("Zeigt das Profil dieses Sternzeichens."));
         clickArea->setCursor(hand);
         connect(clickArea, &ClickArea::clicked, this, area.handler);
     }
@@ -197,18 +199,54 @@ void Form1::showProfile(std::string_view pictureControl, ProfileWindow mode)
     Q_EMIT profileRequested(*findSignByPictureControl(pictureControl), mode);
 }
 
-void Form1::widder_Click() { showProfile("widder", ProfileWindow::Reopen); }
-void Form1::stier_Click() { showProfile("stier", ProfileWindow::Reopen); }
+void Form1::widder_Click()
+{
+    showProfile("widder", ProfileWindow::Reopen);
+}
+void Form1::stier_Click()
+{
+    showProfile("stier", ProfileWindow::Reopen);
+}
 // The Zwillinge figure has always refreshed an open profile window where it stands.
-void Form1::zwilling_Click() { showProfile("zwilling", ProfileWindow::KeepInPlace); }
-void Form1::krebs_Click() { showProfile("krebs", ProfileWindow::Reopen); }
-void Form1::loewe_Click() { showProfile("loewe", ProfileWindow::Reopen); }
-void Form1::jungfrau_Click() { showProfile("jungfrau", ProfileWindow::Reopen); }
-void Form1::waage_Click() { showProfile("waage", ProfileWindow::Reopen); }
-void Form1::skorpion_Click() { showProfile("skorpion", ProfileWindow::Reopen); }
-void Form1::schuetze_Click() { showProfile("schuetze", ProfileWindow::Reopen); }
-void Form1::steinbock_Click() { showProfile("steinbock", ProfileWindow::Reopen); }
-void Form1::wassermann_Click() { showProfile("wassermann", ProfileWindow::Reopen); }
-void Form1::fische_Click() { showProfile("fische", ProfileWindow::Reopen); }
+void Form1::zwilling_Click()
+{
+    showProfile("zwilling", ProfileWindow::KeepInPlace);
+}
+void Form1::krebs_Click()
+{
+    showProfile("krebs", ProfileWindow::Reopen);
+}
+void Form1::loewe_Click()
+{
+    showProfile("loewe", ProfileWindow::Reopen);
+}
+void Form1::jungfrau_Click()
+{
+    showProfile("jungfrau", ProfileWindow::Reopen);
+}
+void Form1::waage_Click()
+{
+    showProfile("waage", ProfileWindow::Reopen);
+}
+void Form1::skorpion_Click()
+{
+    showProfile("skorpion", ProfileWindow::Reopen);
+}
+void Form1::schuetze_Click()
+{
+    showProfile("schuetze", ProfileWindow::Reopen);
+}
+void Form1::steinbock_Click()
+{
+    showProfile("steinbock", ProfileWindow::Reopen);
+}
+void Form1::wassermann_Click()
+{
+    showProfile("wassermann", ProfileWindow::Reopen);
+}
+void Form1::fische_Click()
+{
+    showProfile("fische", ProfileWindow::Reopen);
+}
 
 } // namespace orbelle

@@ -46,14 +46,13 @@ constexpr std::array<InvalidDate, 6> kInvalidDates = {{
 }};
 
 constexpr std::array<std::string_view, 32> kDays = {
-    "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
-    "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
-    "23", "24", "25", "26", "27", "28", "29", "30", "31", "32",
+    "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12", "13", "14", "15", "16",
+    "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30", "31", "32",
 };
 
 constexpr std::array<std::string_view, 12> kMonths = {
-    "Januar", "Februar", "März", "April", "Mai", "Juni",
-    "Juli", "August", "September", "Oktober", "November", "Dezember",
+    "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+    "Juli",   "August",  "September", "Oktober", "November", "Dezember",
 };
 
 } // namespace
@@ -74,15 +73,14 @@ std::string BirthDateAnswer(std::string_view day, std::string_view month)
         return "Kleiner Scherz!";
     if (day.empty() || month.empty())
         return "Kein Datum angegeben";
-    const bool impossible =
-        std::any_of(kInvalidDates.begin(), kInvalidDates.end(),
-                    [&](const InvalidDate& d) { return d.day == day && d.month == month; });
+    const bool impossible = std::any_of(
+        kInvalidDates.begin(), kInvalidDates.end(),
+        [&](const InvalidDate& d) { return d.day == day && d.month == month; });
     if (impossible)
         return "Ungültiges Datum";
 
-    const auto row =
-        std::find_if(kMonthBoundaryTable.begin(), kMonthBoundaryTable.end(),
-                     [&](const MonthBoundary& b) { return b.month == month; });
+    const auto row = std::find_if(kMonthBoundaryTable.begin(), kMonthBoundaryTable.end(),
+                                  [&](const MonthBoundary& b) { return b.month == month; });
     if (row == kMonthBoundaryTable.end()) {
         // The month list offers nothing else; a stray text gets no made-up sign.
         return "Ungültiges Datum";

@@ -64,8 +64,8 @@ Form5::Form5()
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setText(
-        QStringLiteral("Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen."));
+    Label1->setText(QStringLiteral(
+        "Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen."));
     // One font for all controls, as the window has always had.
     setFont(fittingFont(Label1));
     // An empty font resolves nothing, so the label follows the window's font again.
@@ -77,7 +77,8 @@ Form5::Form5()
 
     Combo1->setAccessibleName(QStringLiteral("Geburtstag"));
     Combo2->setAccessibleName(QStringLiteral("Geburtsmonat"));
-    Command1->setAccessibleDescription(QStringLiteral("Nennt das Sternzeichen zum gewählten Datum."));
+    Command1->setAccessibleDescription(
+        QStringLiteral("Nennt das Sternzeichen zum gewählten Datum."));
 
     setTabOrder(Combo1, Combo2);
     setTabOrder(Combo2, Command1);

@@ -11,7 +11,7 @@ namespace orbelle::Artwork {
 struct Piece {
     std::string_view name;
     std::string_view svgFile;
-    int width;  // logical pixels
+    int width; // logical pixels
     int height;
 };
 
@@ -26,7 +26,7 @@ inline constexpr Piece kSun16{"sun16", "sun.svg", 16, 16};
 inline constexpr Piece kSun32{"sun32", "sun.svg", 32, 32};
 inline constexpr Piece kSun48{"sun48", "sun.svg", 48, 48};
 
-inline constexpr std::array kPieces{kBackground, kLogo, kHandCursor, kHeartCursor,
+inline constexpr std::array kPieces{kBackground, kLogo,  kHandCursor, kHeartCursor,
                                     kSun16,      kSun32, kSun48};
 inline constexpr std::array kSunPieces{kSun16, kSun32, kSun48};
 

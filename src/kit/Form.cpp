@@ -11,8 +11,8 @@ namespace {
 
 Qt::WindowFlags flagsFor(Form::Border border)
 {
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint;
     switch (border) {
     case Form::Border::FixedSingle:
         return flags | Qt::Window | Qt::WindowMinimizeButtonHint;

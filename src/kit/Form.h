@@ -19,7 +19,7 @@ public:
     explicit Form(Border border);
 
     // Runs once per load, after the constructor has built the controls.
-    virtual void Form_Load() {}
+    virtual void Form_Load() { }
 
     // Sets a fixed client size in twips.
     void setClientSizeTwips(int width, int height);
@@ -30,7 +30,7 @@ Q_SIGNALS:
 
 protected:
     // Runs before the window unloads; only the main window has work to do here.
-    virtual void Form_Unload() {}
+    virtual void Form_Unload() { }
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -53,7 +53,8 @@ QPoint centredOn(QRect frame, const QRect& area)
     frame.moveCenter(area.center());
     // A window larger than the screen keeps its top left corner, with the title bar and the
     // first controls, on it; one that fits stays wholly on it.
-    const int left = std::max(area.left(), std::min(frame.left(), area.right() - frame.width() + 1));
+    const int left = std::max(area.left(),
+                              std::min(frame.left(), area.right() - frame.width() + 1));
     const int top = std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height() + 1));
     return {left, top};
 }

@@ -45,8 +45,7 @@ private:
 // moved onto the area as far as it fits, its top left corner on it in any case.
 QPoint centredOn(QRect frame, const QRect& area);
 
-template <typename F>
-class FormSlot final : public FormSlotBase {
+template <typename F> class FormSlot final : public FormSlotBase {
 public:
     using Factory = std::function<std::unique_ptr<F>()>;
 

@@ -54,9 +54,8 @@ int renderPercent(qreal devicePixelRatio)
 {
     const auto& percents = Artwork::kScalePercents;
     const qreal wanted = devicePixelRatio * 100;
-    const auto found = std::find_if(percents.begin(), percents.end(), [wanted](int percent) {
-        return percent >= wanted - 0.5;
-    });
+    const auto found = std::find_if(percents.begin(), percents.end(),
+                                    [wanted](int percent) { return percent >= wanted - 0.5; });
     return found == percents.end() ? percents.back() : *found;
 }
 
@@ -110,8 +109,8 @@ QImage artworkRender(const Artwork::Piece& piece, int percent)
     if (in.status() != QDataStream::Ok || bytes.size() != kPixelsHeaderSize + pixelBytes)
         return {};
     // A copy, so that the picture outlives the bytes it was read from.
-    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kPixelsHeaderSize,
-                  int(width), int(height), int(width) * kBytesPerPixel, QImage::Format(format))
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kPixelsHeaderSize, int(width),
+                  int(height), int(width) * kBytesPerPixel, QImage::Format(format))
         .copy();
 }
 

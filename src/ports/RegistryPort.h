@@ -10,10 +10,10 @@ namespace orbelle {
 // Status codes as the Windows registry reports them: 0 is success, anything else failure.
 using RegistryStatus = std::int32_t;
 inline constexpr RegistryStatus kRegistrySuccess = 0;
-inline constexpr RegistryStatus kRegistryNotFound = 2;      // ERROR_FILE_NOT_FOUND
-inline constexpr RegistryStatus kRegistryAccessDenied = 5;  // ERROR_ACCESS_DENIED
+inline constexpr RegistryStatus kRegistryNotFound = 2; // ERROR_FILE_NOT_FOUND
+inline constexpr RegistryStatus kRegistryAccessDenied = 5; // ERROR_ACCESS_DENIED
 inline constexpr RegistryStatus kRegistryInvalidHandle = 6; // ERROR_INVALID_HANDLE
-inline constexpr RegistryStatus kRegistryMoreData = 234;    // ERROR_MORE_DATA
+inline constexpr RegistryStatus kRegistryMoreData = 234; // ERROR_MORE_DATA
 
 // The predefined root keys, as 32-bit handles.
 namespace RegistryRoot {
@@ -24,11 +24,11 @@ inline constexpr std::uint32_t kLocalMachine = 0x80000002;
 // Value types as the registry stores them.
 namespace RegistryType {
 inline constexpr std::uint32_t kNone = 0;
-inline constexpr std::uint32_t kString = 1;       // REG_SZ
+inline constexpr std::uint32_t kString = 1; // REG_SZ
 inline constexpr std::uint32_t kExpandString = 2; // REG_EXPAND_SZ
-inline constexpr std::uint32_t kBinary = 3;       // REG_BINARY
-inline constexpr std::uint32_t kDword = 4;        // REG_DWORD, little-endian
-inline constexpr std::uint32_t kMultiString = 7;  // REG_MULTI_SZ
+inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
+inline constexpr std::uint32_t kDword = 4; // REG_DWORD, little-endian
+inline constexpr std::uint32_t kMultiString = 7; // REG_MULTI_SZ
 } // namespace RegistryType
 
 // Access rights that can be asked for when a key is opened.
@@ -50,8 +50,8 @@ inline constexpr std::uint32_t kGenericWrite = 0x4000'0000;
 inline constexpr std::uint32_t kRead = kReadControl | kQueryValue | kEnumerateSubKeys | kNotify;
 // Every right that changes a key or could lead to a change.
 inline constexpr std::uint32_t kAnyWrite = kSetValue | kCreateSubKey | kCreateLink | kDelete
-                                           | kWriteDac | kWriteOwner | kMaximumAllowed
-                                           | kGenericAll | kGenericWrite;
+                                           | kWriteDac | kWriteOwner | kMaximumAllowed | kGenericAll
+                                           | kGenericWrite;
 } // namespace RegistryAccess
 
 // The Windows registry: open a key, read one value raw, close the key.
@@ -62,8 +62,8 @@ public:
 
     virtual ~RegistryPort() = default;
 
-    virtual RegistryStatus openKey(std::uint32_t root, std::string_view path,
-                                   std::uint32_t access, Key& key) = 0;
+    virtual RegistryStatus openKey(std::uint32_t root, std::string_view path, std::uint32_t access,
+                                   Key& key) = 0;
 
     // Copies the value's bytes to the start of data (whose size is the room offered) and
     // reports its type and size. A value larger than data fails with kRegistryMoreData.

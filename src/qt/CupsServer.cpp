@@ -31,8 +31,7 @@ struct Library {
     decltype(&cupsLastError) lastError = nullptr;
 };
 
-template <typename Function>
-bool resolve(void* handle, const char* name, Function& function)
+template <typename Function> bool resolve(void* handle, const char* name, Function& function)
 {
     function = reinterpret_cast<Function>(dlsym(handle, name));
     return function != nullptr;

@@ -3,9 +3,9 @@
 namespace orbelle::cups {
 
 enum class Answer {
-    Answers,  // the print server took a request and answered it
-    Missing,  // no print server to be reached: none runs here, or none is set up
-    Silent,   // reached, but it did not answer in time
+    Answers, // the print server took a request and answered it
+    Missing, // no print server to be reached: none runs here, or none is set up
+    Silent, // reached, but it did not answer in time
 };
 
 // Asks the print server for its default queue, allowing it a few seconds. Printing through

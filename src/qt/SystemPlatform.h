@@ -24,8 +24,8 @@ class SystemPlatform {
 public:
     Platform ports()
     {
-        return Platform{m_messageBox, m_clipboard, m_printer,
-                        m_registry, m_shell, m_programStart, m_fileTest};
+        return Platform{m_messageBox, m_clipboard,    m_printer, m_registry,
+                        m_shell,      m_programStart, m_fileTest};
     }
 
 private:

@@ -29,12 +29,16 @@ const std::array<SignEntry, kSignCount>& signCatalogue()
         {3, "Zwillinge", "zwilling", "Zwillinge: 22. Mai bis 21. Juni", profileOf("Zwillinge")},
         {4, "Krebs", "krebs", "Krebs: 22. Juni bis 22. Juli", profileOf("Krebs")},
         {5, "Löwe", "loewe", "Löwe: 23. Juli bis 23. August", profileOf("Löwe")},
-        {6, "Jungfrau", "jungfrau", "Jungfrau: 24. August bis 22. September", profileOf("Jungfrau")},
+        {6, "Jungfrau", "jungfrau", "Jungfrau: 24. August bis 22. September",
+         profileOf("Jungfrau")},
         {7, "Waage", "waage", "Waage: 23. September bis 23. Oktober", profileOf("Waage")},
-        {8, "Skorpion", "skorpion", "Skorpion: 24. Oktober bis 22. November", profileOf("Skorpion")},
+        {8, "Skorpion", "skorpion", "Skorpion: 24. Oktober bis 22. November",
+         profileOf("Skorpion")},
         {9, "Schütze", "schuetze", "Schütze: 23. November bis 21. Dezember", profileOf("Schütze")},
-        {10, "Steinbock", "steinbock", "Steinbock: 22. Dezember bis 20. Januar", profileOf("Steinbock")},
-        {11, "Wassermann", "wassermann", "Wassermann: 21. Januar bis 19. Februar", profileOf("Wassermann")},
+        {10, "Steinbock", "steinbock", "Steinbock: 22. Dezember bis 20. Januar",
+         profileOf("Steinbock")},
+        {11, "Wassermann", "wassermann", "Wassermann: 21. Januar bis 19. Februar",
+         profileOf("Wassermann")},
         // Two blanks before "bis": the line has always been shown this way.
         {12, "Fische", "fische", "Fische: 20. Februar  bis 20. März", profileOf("Fische")},
     }};
@@ -43,8 +47,7 @@ const std::array<SignEntry, kSignCount>& signCatalogue()
 
 namespace {
 
-template <typename Field>
-const SignEntry* findBy(Field field, std::string_view key)
+template <typename Field> const SignEntry* findBy(Field field, std::string_view key)
 {
     const auto& entries = signCatalogue();
     const auto it = std::find_if(entries.begin(), entries.end(),

@@ -23,10 +23,10 @@ public:
         return true;
     }
 
-    std::set<std::string> programs;     // the program files that exist
-    std::vector<std::string> attempts;  // every path asked for
-    std::vector<std::string> started;   // the paths that did start
-    bool raiseError = false;            // the platform raises an error instead of failing
+    std::set<std::string> programs; // the program files that exist
+    std::vector<std::string> attempts; // every path asked for
+    std::vector<std::string> started; // the paths that did start
+    bool raiseError = false; // the platform raises an error instead of failing
 };
 
 } // namespace orbelle

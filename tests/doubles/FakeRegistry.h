@@ -93,10 +93,9 @@ public:
     std::string ansiToUtf8(std::string_view ansi) const override
     {
         static constexpr char16_t k80to9F[32] = {
-            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+            0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+            0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
         std::string utf8;
         for (const char c : ansi) {
             const auto byte = static_cast<unsigned char>(c);
@@ -118,7 +117,7 @@ public:
     std::size_t openKeyCount() const { return m_open.size(); }
 
     std::vector<OpenCall> opens;
-    std::set<std::string> refusedKeys;  // key paths refused whatever is asked for
+    std::set<std::string> refusedKeys; // key paths refused whatever is asked for
     std::optional<std::uint32_t> reportedSize; // a registry that misreports sizes
     int closeCount = 0;
     int badCloseCount = 0; // closes of keys that were not open

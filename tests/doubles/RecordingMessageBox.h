@@ -18,8 +18,8 @@ public:
 
     void show(std::string_view prompt, std::string_view title, MessageIcon icon) override
     {
-        messages.push_back({std::string(prompt),
-                            std::string(title.empty() ? kApplicationTitle : title), icon});
+        messages.push_back(
+            {std::string(prompt), std::string(title.empty() ? kApplicationTitle : title), icon});
     }
 
     std::vector<Message> messages;

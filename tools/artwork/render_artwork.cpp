@@ -82,8 +82,8 @@ QStringList renderAll(const QDir& svgDir, const QDir& outDir)
         }
         for (int percent : Artwork::kScalePercents) {
             const QString file = QStringLiteral("%1@%2.pixels").arg(qs(piece.name)).arg(percent);
-            const QImage image =
-                asShown(render(renderer, QSize(piece.width, piece.height), percent / 100.0));
+            const QImage image = asShown(
+                render(renderer, QSize(piece.width, piece.height), percent / 100.0));
             if (image.depth() != 32 || !writePixels(image, outDir.filePath(file))) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(outDir.filePath(file)));
                 return {};

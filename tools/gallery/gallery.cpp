@@ -37,8 +37,7 @@ void choose(Forms& forms, const QString& own, const QString& partner)
     main.cbo_astro2->setCurrentText(partner);
 }
 
-template <typename W>
-W* child(QWidget* window, const char* name)
+template <typename W> W* child(QWidget* window, const char* name)
 {
     return window ? window->findChild<W*>(QLatin1String(name)) : nullptr;
 }
@@ -126,7 +125,8 @@ int renderAll(const QString& outDir, const QString& scale, int argc, char* argv[
     FakeProgramStart programStart;
     FakeFileTest fileTest;
     for (const Shot& shot : shots()) {
-        Forms forms(Platform{messageBox, clipboard, printer, registry, shell, programStart, fileTest});
+        Forms forms(
+            Platform{messageBox, clipboard, printer, registry, shell, programStart, fileTest});
         forms.mainWindow.show();
         QWidget* window = shot.prepare(forms);
         if (!window) {

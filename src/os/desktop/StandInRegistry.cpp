@@ -35,8 +35,15 @@ StandInRegistry::StandInRegistry(std::string searchPath)
 std::span<const std::string_view> StandInRegistry::knownTools()
 {
     static constexpr std::array<std::string_view, 9> tools = {
-        "hardinfo2", "hardinfo", "kinfocenter", "cpu-x", "i-nex", "lshw-gtk",
-        "gnome-system-monitor", "mate-system-monitor", "xfce4-taskmanager",
+        "hardinfo2",
+        "hardinfo",
+        "kinfocenter",
+        "cpu-x",
+        "i-nex",
+        "lshw-gtk",
+        "gnome-system-monitor",
+        "mate-system-monitor",
+        "xfce4-taskmanager",
     };
     return tools;
 }

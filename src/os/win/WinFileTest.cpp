@@ -14,8 +14,8 @@ bool WinFileTest::isOrdinaryFile(std::string_view path) const
     const DWORD attributes = GetFileAttributesA(ansiPath.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
-    constexpr DWORD kNotOrdinary =
-        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN
+                                   | FILE_ATTRIBUTE_SYSTEM;
     return (attributes & kNotOrdinary) == 0;
 }
 

@@ -20,8 +20,8 @@ HKEY rootHandle(std::uint32_t root)
 
 } // namespace
 
-RegistryStatus WinRegistry::openKey(std::uint32_t root, std::string_view path,
-                                    std::uint32_t access, Key& key)
+RegistryStatus WinRegistry::openKey(std::uint32_t root, std::string_view path, std::uint32_t access,
+                                    Key& key)
 {
     const std::string ansiPath = utf8ToAnsi(path);
     HKEY handle = nullptr;

@@ -3,8 +3,8 @@
 #include "os/desktop/DesktopLinks.h"
 #include "os/win/WinText.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <filesystem>
 
@@ -19,8 +19,8 @@ void WinShell::open(std::uintptr_t ownerWindow, std::string_view file)
     if (!std::filesystem::path(ansiFile).is_absolute())
         ansiFile = utf8ToAnsi(desktopUrl(file));
     // Whatever the shell answers, the user sees its own reaction or none.
-    ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), nullptr, ansiFile.c_str(), nullptr,
-                  nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), nullptr, ansiFile.c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 } // namespace orbelle

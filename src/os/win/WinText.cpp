@@ -26,8 +26,8 @@ std::string fromWide(UINT codePage, const std::wstring& wide)
     if (wide.empty())
         return {};
     const int length = static_cast<int>(wide.size());
-    const int narrowLength =
-        WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    const int narrowLength = WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0,
+                                                 nullptr, nullptr);
     if (narrowLength <= 0)
         return {};
     std::string narrow(static_cast<std::size_t>(narrowLength), '\0');
