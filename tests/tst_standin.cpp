@@ -59,7 +59,11 @@ TEST_CASE("registryHoldsTheFirstKnownToolOnThePathOnly")
         {"", ""},
         {"early:.", ""},
     };
-    for (const auto& [searchPath, tool] : rows) {
+    // Pairs, not structured bindings: INFO captures its arguments in a lambda, which clang
+    // before 16 does not allow for a binding.
+    for (const auto& row : rows) {
+        const std::string& searchPath = row.first;
+        const std::string& tool = row.second;
         INFO("search path '", searchPath, "'");
         StandInRegistry registry(searchPath);
         std::string value = "left over";
@@ -90,9 +94,9 @@ TEST_CASE("fileTestAcceptsOrdinaryFilesOnly")
         {(scratch.root / "folder.exe").string(), false},
         {"", false},
     };
-    for (const auto& [path, ordinary] : rows) {
-        INFO(path);
-        CHECK_EQ(StdFileTest().isOrdinaryFile(path), ordinary);
+    for (const auto& row : rows) {
+        INFO(row.first);
+        CHECK_EQ(StdFileTest().isOrdinaryFile(row.first), row.second);
     }
 }
 
@@ -103,8 +107,8 @@ TEST_CASE("searchPathKeepsAbsoluteFoldersOnly")
         {".:bin:/opt/tools:../x", "/opt/tools"}, {"", ""},
         {"/usr/local/bin", "/usr/local/bin"},
     };
-    for (const auto& [path, kept] : rows) {
-        INFO("PATH '", path, "'");
-        CHECK_EQ(absoluteSearchPath(path), kept);
+    for (const auto& row : rows) {
+        INFO("PATH '", row.first, "'");
+        CHECK_EQ(absoluteSearchPath(row.first), row.second);
     }
 }
