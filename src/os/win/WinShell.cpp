@@ -3,8 +3,9 @@
 #include "os/desktop/DesktopLinks.h"
 #include "os/win/WinText.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types windows.h declares.
+#include <shellapi.h>
 
 #include <filesystem>
 
