@@ -30,6 +30,11 @@ inline constexpr std::array kPieces{kBackground, kLogo,  kHandCursor, kHeartCurs
                                     kSun16,      kSun32, kSun48};
 inline constexpr std::array kSunPieces{kSun16, kSun32, kSun48};
 
+// A .pixels render: width, height and QImage::Format as 32-bit numbers, then the pixels
+// row by row, as a QPixmap holds them.
+inline constexpr int kPixelsHeaderSize = 3 * 4;
+inline constexpr int kBytesPerPixel = 4;
+
 // The display scales Windows offers, in percent, ascending.
 inline constexpr std::array kScalePercents{100, 125, 150, 175, 200, 225, 250, 300};
 

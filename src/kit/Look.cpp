@@ -45,10 +45,6 @@ QString renderPath(const Artwork::Piece& piece, int percent)
     return QStringLiteral(":/orbelle/art/%1@%2.pixels").arg(toQString(piece.name)).arg(percent);
 }
 
-// Width, height and format as the artwork tool writes them before the pixels.
-constexpr qsizetype kPixelsHeaderSize = 3 * sizeof(quint32);
-constexpr int kBytesPerPixel = 4;
-
 // The smallest render at least as large as the ratio asks for, else the largest there is.
 int renderPercent(qreal devicePixelRatio)
 {
@@ -105,12 +101,13 @@ QImage artworkRender(const Artwork::Piece& piece, int percent)
     QDataStream in(bytes);
     quint32 width = 0, height = 0, format = 0;
     in >> width >> height >> format;
-    const qsizetype pixelBytes = qsizetype(width) * height * kBytesPerPixel;
-    if (in.status() != QDataStream::Ok || bytes.size() != kPixelsHeaderSize + pixelBytes)
+    const qsizetype pixelBytes = qsizetype(width) * height * Artwork::kBytesPerPixel;
+    if (in.status() != QDataStream::Ok || bytes.size() != Artwork::kPixelsHeaderSize + pixelBytes)
         return {};
     // A copy, so that the picture outlives the bytes it was read from.
-    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kPixelsHeaderSize, int(width),
-                  int(height), int(width) * kBytesPerPixel, QImage::Format(format))
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()) + Artwork::kPixelsHeaderSize,
+                  int(width), int(height), int(width) * Artwork::kBytesPerPixel,
+                  QImage::Format(format))
         .copy();
 }
 

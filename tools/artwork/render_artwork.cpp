@@ -9,6 +9,7 @@
 // window's first paint; rcc compresses them smaller than PNG did.
 
 #include "kit/ArtworkPieces.h"
+#include "kit/QtText.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -26,11 +27,6 @@
 using namespace orbelle;
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The same drawing the program did when it rendered the SVG itself, so that a render at
 // an exact scale is the very picture it showed before.
@@ -66,7 +62,8 @@ bool writePixels(const QImage& image, const QString& path)
     QDataStream out(&file);
     out << quint32(image.width()) << quint32(image.height()) << quint32(image.format());
     for (int y = 0; y < image.height(); ++y)
-        out.writeRawData(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+        out.writeRawData(reinterpret_cast<const char*>(image.constScanLine(y)),
+                         image.width() * Artwork::kBytesPerPixel);
     return out.status() == QDataStream::Ok && file.flush();
 }
 
@@ -75,13 +72,14 @@ QStringList renderAll(const QDir& svgDir, const QDir& outDir)
 {
     QStringList files;
     for (const Artwork::Piece& piece : Artwork::kPieces) {
-        QSvgRenderer renderer(svgDir.filePath(qs(piece.svgFile)));
+        QSvgRenderer renderer(svgDir.filePath(toQString(piece.svgFile)));
         if (!renderer.isValid()) {
             std::fprintf(stderr, "cannot read %s\n", piece.svgFile.data());
             return {};
         }
         for (int percent : Artwork::kScalePercents) {
-            const QString file = QStringLiteral("%1@%2.pixels").arg(qs(piece.name)).arg(percent);
+            const QString file =
+                QStringLiteral("%1@%2.pixels").arg(toQString(piece.name)).arg(percent);
             const QImage image = asShown(
                 render(renderer, QSize(piece.width, piece.height), percent / 100.0));
             if (image.depth() != 32 || !writePixels(image, outDir.filePath(file))) {
