@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OrbelleVersion.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,8 +11,7 @@ namespace orbelle {
 // public site yet, so the addresses stay under reserved example domains until they do.
 namespace AboutTexts {
 
-inline constexpr std::string_view kWindowTitle = "Info zu Orbelle 2.0";
-inline constexpr std::string_view kProductTitle = "Orbelle 2.0";
+inline constexpr std::string_view kWindowTitle = "Info zu " ORBELLE_PRODUCT_TITLE;
 
 inline constexpr std::string_view kMailAddress = "autor@orbelle.example";
 inline constexpr std::string_view kHomepage = "www.orbelle.example";

@@ -132,7 +132,7 @@ frmAbout::frmAbout(const Platform& platform)
 void frmAbout::Form_Load()
 {
     setWindowTitle(toQString(AboutTexts::kWindowTitle));
-    lblTitle->setText(toQString(AboutTexts::kProductTitle));
+    lblTitle->setText(toQString(kProductTitle));
     // The credit text keeps its CR LF breaks; a label breaks lines at "\n" alone.
     lblDescription->setText(
         toQString(AboutTexts::creditText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OrbelleVersion.h"
 #include "analysis/PairReading.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 namespace orbelle {
 
 inline constexpr std::string_view kAnalysisFooter =
-    "Diese astrologische Analyse wurde mit Orbelle 2.0 - Tavix Edition erstellt.";
+    "Diese astrologische Analyse wurde mit " ORBELLE_PRODUCT_TITLE " - Tavix Edition erstellt.";
 
 // The fields of the analysis window class. They outlive the window itself, so a
 // reading composed once stays here when a later load finds no entry.

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "OrbelleVersion.h"
 #include "kit/ClickArea.h"
 #include "kit/Controls.h"
 #include "kit/Look.h"
@@ -78,7 +79,7 @@ Form1::Form1(MessageBoxPort& messageBox)
     , m_messageBox(messageBox)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Orbelle 2.0"));
+    setWindowTitle(toQString(kProductTitle));
     setClientSizeTwips(8355, 5325);
 
     Label1 = makeLabel(this, "Label1", twipsRect(240, 120, 2175, 255),
@@ -115,7 +116,8 @@ Form1::Form1(MessageBoxPort& messageBox)
                           QStringLiteral("Wann ist welches Sternzeichen aktuell?"));
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     Command2 = makeButton(this, "Command2", twipsRect(6840, 4920, 1335, 375),
-                          QStringLiteral("Info"), QStringLiteral("Über Orbelle 2.0"));
+                          QStringLiteral("Info"),
+                          QStringLiteral("Über ") + toQString(kProductTitle));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     cbo_astro1->setAccessibleName(QStringLiteral("Dein Sternzeichen"));

@@ -1,0 +1,23 @@
+# The program's version exists once, as the project version in CMakeLists.txt. This writes
+# it into a header for the C++ sources and the Windows resource compiler alike.
+
+# The version record has always spelt the version with a two-digit minor number and a
+# four-digit build number: 2.0.0.54 is "2.00.0054".
+function(orbelle_zero_padded out value width)
+    string(LENGTH "${value}" length)
+    while(length LESS width)
+        string(PREPEND value 0)
+        math(EXPR length "${length} + 1")
+    endwhile()
+    set(${out} ${value} PARENT_SCOPE)
+endfunction()
+
+orbelle_zero_padded(orbelle_minor_padded ${PROJECT_VERSION_MINOR} 2)
+orbelle_zero_padded(orbelle_tweak_padded ${PROJECT_VERSION_TWEAK} 4)
+set(ORBELLE_VERSION_RECORD_TEXT
+    "${PROJECT_VERSION_MAJOR}.${orbelle_minor_padded}.${orbelle_tweak_padded}")
+set(ORBELLE_PRODUCT_TITLE "Orbelle ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+
+set(ORBELLE_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
+configure_file(${PROJECT_SOURCE_DIR}/src/OrbelleVersion.h.in
+    ${ORBELLE_GENERATED_DIR}/OrbelleVersion.h @ONLY)
