@@ -99,24 +99,24 @@ frm_aus::frm_aus(AnalysisFields& fields, const Platform& platform,
                           QStringLiteral("Drucken"));
     Command1 = makeButton(this, "Command1", twipsRect(3240, 4080, 1695, 375),
                           QStringLiteral("Über Horoskope"));
-    // The inner button is hidden when the info text appears, which only means something if
-    // it can be seen before: it stands above the text box, not hidden behind it.
-    Command1->raise();
+    // The inner button lies beneath the text box, so that it hides no word of the text at
+    // any scale. Out of sight, it takes no focus either: the first stop is the text itself.
+    Command1->lower();
+    Command1->setFocusPolicy(Qt::NoFocus);
 
     connect(Kopieren, &QPushButton::clicked, this, &frm_aus::Kopieren_Click);
     connect(Command2, &QPushButton::clicked, this, &frm_aus::Command2_Click);
     connect(Command1a, &QPushButton::clicked, this, &frm_aus::Command1a_Click);
-    // The inner button has the focus when the window opens; a visible button that did
-    // nothing would look broken, so it does what its twin in the bottom row does.
+    // Assistive technology still finds the inner button; it does what its twin in the
+    // bottom row does rather than nothing.
     connect(Command1, &QPushButton::clicked, this, &frm_aus::Command1a_Click);
     connect(Command3, &QPushButton::clicked, this, &frm_aus::Command3_Click);
 
-    setTabOrder(Command1, RichTextBox1);
     setTabOrder(RichTextBox1, Kopieren);
     setTabOrder(Kopieren, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command1a);
-    Command1->setFocus();
+    RichTextBox1->setFocus();
 }
 
 void frm_aus::Form_Load()
