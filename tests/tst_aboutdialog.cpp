@@ -46,7 +46,7 @@ class tst_AboutDialog : public ProgramTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowAsDesigned()
+    void windowAndItsLook()
     {
         frmAbout& w = *m_app.about();
         QCOMPARE(w.windowTitle(), QStringLiteral("Info zu Orbelle 2.0"));
@@ -108,10 +108,10 @@ private Q_SLOTS:
         frmAbout& w = *m_app.about();
         auto* widget = w.findChild<QWidget*>(name);
         QVERIFY(widget);
-        const QRect designed = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+        const QRect laidOut = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
         auto* link = qobject_cast<LinkLabel*>(widget);
         if (!link)
-            QCOMPARE(widget->geometry(), designed);
+            QCOMPARE(widget->geometry(), laidOut);
         if (auto* label = qobject_cast<QLabel*>(widget))
             QCOMPARE(label->text(), text);
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -120,9 +120,9 @@ private Q_SLOTS:
             QVERIFY(textFits(widget));
         if (!link)
             return;
-        // Where the design put it; wider only where the address needs it, never into the buttons.
-        QCOMPARE(link->pos(), designed.topLeft());
-        QVERIFY(link->width() >= designed.width()
+        // At its place; wider only where the address needs it, never into the buttons.
+        QCOMPARE(link->pos(), laidOut.topLeft());
+        QVERIFY(link->width() >= laidOut.width()
                 && link->geometry().right() < orbelle::twips(4200));
         QVERIFY(link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));

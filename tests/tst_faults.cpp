@@ -1,5 +1,5 @@
 // Every way the outside world can fail the program, played by the doubles: each gives its
-// designed report, and the window it happened in stays open and works on.
+// own report, and the window it happened in stays open and works on.
 
 #include "ProgramTestCase.h"
 

@@ -1,4 +1,4 @@
-// The sign catalogue as data: the twelve entries as designed, the lookups and the
+// The sign catalogue as data: the twelve entries, the lookup and the
 // profile texts.
 
 #include "TestSupport.h"

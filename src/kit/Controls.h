@@ -8,9 +8,9 @@
 
 namespace orbelle {
 
-// Creates a control of a window at its designed place, under its design name, which tests
-// and the accessibility tree find it by. Extra arguments go to the control's constructor
-// before the parent (a button's or label's text).
+// Creates a control of a window at its place in the window's layout, under its object
+// name, which tests and the accessibility tree find it by. Extra arguments go to the control's
+// constructor before the parent (a button's or label's text).
 template <typename Control, typename... Args>
 Control* placeControl(QWidget* parent, const char* name, QRect geometry, Args&&... args)
 {
