@@ -181,12 +181,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    StartSysInfo();
-}
-
-void frmAbout::StartSysInfo()
-{
-    orbelle::StartSysInfo(
+    StartSysInfo(
         {m_platform.registry, m_platform.fileTest, m_platform.programStart, m_platform.messageBox});
 }
 
