@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string value = "unverändert";
     try {
         const bool read = orbelle::GetKeyValue(registry, orbelle::RegistryRoot::kLocalMachine,
-                                               "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                                               value);
+                                               orbelle::SysInfoKeys::kToolKey,
+                                               orbelle::SysInfoKeys::kToolValue, value);
         FUZZ_CHECK(read || value.empty());
     } catch (const orbelle::EmptyRegistryValue&) {
         // The one error GetKeyValue passes on; StartSysInfo turns it into its message.

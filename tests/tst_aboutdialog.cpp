@@ -5,6 +5,7 @@
 #include "ProgramTestCase.h"
 
 #include "about/LinkLabel.h"
+#include "about/SysInfo.h"
 #include "kit/Twips.h"
 
 #include <QAccessible>
@@ -20,7 +21,8 @@ using testing::toQString;
 
 namespace {
 
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kToolKey(SysInfoKeys::kToolKey);
+const std::string kToolValue(SysInfoKeys::kToolValue);
 
 // Whatever font stands in for Tahoma, no text may be cut off.
 bool textFits(QWidget* widget)
@@ -203,7 +205,7 @@ private Q_SLOTS:
         QFETCH(QKeyCombination, key);
         QFETCH(QString, outcome);
         if (tool != QLatin1String("missing"))
-            m_app.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+            m_app.registry.setText(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
                                    "C:\\msinfo32.exe");
         if (tool == QLatin1String("refused"))
             m_app.registry.refusedKeys.insert(kToolKey);

@@ -19,8 +19,10 @@ namespace {
 
 constexpr std::uint32_t kHklm = RegistryRoot::kLocalMachine;
 const std::string kKey = "SOFTWARE\\Orbelle\\Test";
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kToolKey(SysInfoKeys::kToolKey);
+const std::string kToolValue(SysInfoKeys::kToolValue);
+const std::string kFolderKey(SysInfoKeys::kFolderKey);
+const std::string kFolderValue(SysInfoKeys::kFolderValue);
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -203,9 +205,9 @@ TEST_CASE("startSysInfo")
         RecordingMessageBox messageBox;
         registry.addKey(kHklm, kToolKey);
         if (row.path)
-            registry.setValue(kHklm, kToolKey, "PATH", row.pathType, *row.path);
+            registry.setValue(kHklm, kToolKey, kToolValue, row.pathType, *row.path);
         if (row.folder)
-            registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\MSInfo");
+            registry.setText(kHklm, kFolderKey, kFolderValue, "C:\\MSInfo");
         if (row.toolInFolder)
             fileTest.files.insert(inFolder);
         registry.refusedKeys = row.refused;

@@ -24,6 +24,7 @@ using namespace orbelle;
 
 namespace {
 
+// The keys Windows has, spelt here on purpose: this is the test that the program reads them.
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char* const kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 

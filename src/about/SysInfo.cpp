@@ -13,10 +13,7 @@ namespace {
 
 constexpr std::size_t kValueBufferSize = 1024;
 
-constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kToolValue = "PATH";
-constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr std::string_view kFolderValue = "MSINFO";
+// The tool's file in the folder that SysInfoKeys::kFolderValue names.
 constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
 
 // Closes an opened key however GetKeyValue is left, the zero-length error included.
@@ -94,9 +91,10 @@ bool launchTool(const SysInfoPorts& ports)
 {
     std::string path;
     // A tool path registered by the tool itself is trusted as it is.
-    if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, kToolKey, kToolValue, path)) {
-        if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, kFolderKey, kFolderValue,
-                         path))
+    if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kToolKey,
+                     SysInfoKeys::kToolValue, path)) {
+        if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kFolderKey,
+                         SysInfoKeys::kFolderValue, path))
             return false;
         // Appended unchanged, even after a folder that ends in a backslash.
         path.append(kToolFile);

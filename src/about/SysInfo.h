@@ -12,6 +12,15 @@ class MessageBoxPort;
 class ProgramStartPort;
 class RegistryPort;
 
+// Where the system-information tool is found under HKEY_LOCAL_MACHINE: the full path it
+// registered itself under, or else the folder it was installed in.
+namespace SysInfoKeys {
+inline constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr std::string_view kToolValue = "PATH";
+inline constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr std::string_view kFolderValue = "MSINFO";
+} // namespace SysInfoKeys
+
 // What the "Systeminfo" button reports when no tool can be found or started.
 inline constexpr std::string_view kSysInfoUnavailable =
     "Systeminformationen sind momentan nicht verfügbar";

@@ -1,5 +1,7 @@
 #include "os/desktop/StandInRegistry.h"
 
+#include "about/SysInfo.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -10,8 +12,6 @@ namespace orbelle {
 
 namespace {
 
-constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kToolValue = "PATH";
 constexpr RegistryPort::Key kToolKeyHandle = 1;
 
 bool isExecutableFile(const std::filesystem::path& file)
@@ -76,7 +76,7 @@ std::optional<std::string> StandInRegistry::findTool() const
 RegistryStatus StandInRegistry::openKey(std::uint32_t root, std::string_view path,
                                         std::uint32_t access, Key& key)
 {
-    if (root != RegistryRoot::kLocalMachine || path != kToolKey)
+    if (root != RegistryRoot::kLocalMachine || path != SysInfoKeys::kToolKey)
         return kRegistryNotFound;
     // Like the real machine: the user may read this key but not change it.
     if (access & RegistryAccess::kAnyWrite)
@@ -95,7 +95,7 @@ RegistryStatus StandInRegistry::queryValue(Key key, std::string_view name, std::
 {
     if (key != kToolKeyHandle || !m_keyOpen)
         return kRegistryInvalidHandle;
-    if (name != kToolValue)
+    if (name != SysInfoKeys::kToolValue)
         return kRegistryNotFound;
     // Stored as Windows stores a text: with its terminating zero.
     const std::size_t needed = m_openToolPath.size() + 1;
