@@ -69,10 +69,12 @@ TEST_CASE("registryHoldsTheFirstKnownToolOnThePathOnly")
         StandInRegistry registry(searchPath);
         std::string value = "left over";
         CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, kToolValue, value),
-                 !tool.empty());
+                 tool.empty() ? KeyValueRead::Unreadable : KeyValueRead::Read);
         CHECK_EQ(value, tool);
-        CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, kToolValue, value));
-        CHECK(!GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "Path2", value));
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, kToolValue, value),
+                 KeyValueRead::Unreadable);
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "Path2", value),
+                 KeyValueRead::Unreadable);
         RegistryPort::Key key = 0;
         CHECK_EQ(
             registry.openKey(RegistryRoot::kLocalMachine, kToolKey, RegistryAccess::kSetValue, key),

@@ -16,7 +16,7 @@ constexpr std::size_t kValueBufferSize = 1024;
 // The tool's file in the folder that SysInfoKeys::kFolderValue names.
 constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
 
-// Closes an opened key however GetKeyValue is left, the zero-length error included.
+// Closes an opened key however GetKeyValue is left, by an error of the port included.
 class OpenKey {
 public:
     OpenKey(RegistryPort& registry, RegistryPort::Key key)
@@ -44,15 +44,15 @@ std::int32_t littleEndianInt32(const std::array<std::uint8_t, kValueBufferSize>&
 
 } // namespace
 
-bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
-                 std::string_view valueName, std::string& value)
+KeyValueRead GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
+                         std::string_view valueName, std::string& value)
 {
     // The program only reads: asking for more is refused under HKEY_LOCAL_MACHINE to
     // every user without administrator rights.
     RegistryPort::Key key = 0;
     if (registry.openKey(root, keyPath, RegistryAccess::kRead, key) != kRegistrySuccess) {
         value.clear();
-        return false;
+        return KeyValueRead::Unreadable;
     }
     const OpenKey closeOnExit(registry, key);
 
@@ -62,10 +62,12 @@ bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view ke
     if (registry.queryValue(key, valueName, type, data, size) != kRegistrySuccess
         || size > data.size()) {
         value.clear();
-        return false;
+        return KeyValueRead::Unreadable;
     }
-    if (size == 0)
-        throw EmptyRegistryValue();
+    if (size == 0) {
+        value.clear();
+        return KeyValueRead::Empty;
+    }
 
     // A text stored with its terminating zero loses just that zero.
     const std::size_t kept = data[size - 1] == 0 ? size - 1 : size;
@@ -82,7 +84,7 @@ bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view ke
     default:
         break;
     }
-    return true;
+    return KeyValueRead::Read;
 }
 
 namespace {
@@ -90,18 +92,24 @@ namespace {
 bool launchTool(const SysInfoPorts& ports)
 {
     std::string path;
-    // A tool path registered by the tool itself is trusted as it is.
-    if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kToolKey,
-                     SysInfoKeys::kToolValue, path)) {
-        if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kFolderKey,
-                         SysInfoKeys::kFolderValue, path))
-            return false;
-        // Appended unchanged, even after a folder that ends in a backslash.
-        path.append(kToolFile);
-        if (!ports.fileTest.isOrdinaryFile(path))
-            return false;
+    switch (GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kToolKey,
+                        SysInfoKeys::kToolValue, path)) {
+    case KeyValueRead::Read:
+        // A tool path registered by the tool itself is trusted as it is.
+        return ports.programStart.start(path);
+    case KeyValueRead::Empty:
+        // A tool registered with an empty path has always ended the search here.
+        return false;
+    case KeyValueRead::Unreadable:
+        break;
     }
-    return ports.programStart.start(path);
+    if (GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kFolderKey,
+                    SysInfoKeys::kFolderValue, path)
+        != KeyValueRead::Read)
+        return false;
+    // Appended unchanged, even after a folder that ends in a backslash.
+    path.append(kToolFile);
+    return ports.fileTest.isOrdinaryFile(path) && ports.programStart.start(path);
 }
 
 } // namespace
@@ -112,8 +120,8 @@ void StartSysInfo(const SysInfoPorts& ports)
     try {
         started = launchTool(ports);
     } catch (...) {
-        // A zero-length value or a platform error: the user hears the same as for any
-        // other way the launch can fail.
+        // An error of a port or of the library (memory running out): the user hears the
+        // same as for any other way the launch can fail.
     }
     if (!started)
         ports.messageBox.show(kSysInfoUnavailable);
