@@ -65,7 +65,7 @@ Form1::Form1(MessageBoxPort& messageBox)
     setWindowTitle(toQString(kProductTitle));
     setClientSizeTwips(8355, 5325);
 
-    // The captions above the pickers stand in the middle of their height.
+    // The captions above the pickers stand in the middle of their height, as they always have.
     Label1 = makeLabel(this, "Label1", twipsRect(240, 120, 2175, 255),
                        QStringLiteral("Dein Sternzeichen:"), kCaptionAlignment);
     Ster = makeLabel(this, "Ster", twipsRect(5520, 120, 2775, 255),

@@ -14,6 +14,19 @@ namespace {
 
 constexpr RegistryPort::Key kToolKeyHandle = 1;
 
+// The programs looked for, in order of preference.
+constexpr std::array<std::string_view, 9> kKnownTools = {
+    "hardinfo2",
+    "hardinfo",
+    "kinfocenter",
+    "cpu-x",
+    "i-nex",
+    "lshw-gtk",
+    "gnome-system-monitor",
+    "mate-system-monitor",
+    "xfce4-taskmanager",
+};
+
 bool isExecutableFile(const std::filesystem::path& file)
 {
     std::error_code error;
@@ -32,22 +45,6 @@ StandInRegistry::StandInRegistry(std::string searchPath)
 {
 }
 
-std::span<const std::string_view> StandInRegistry::knownTools()
-{
-    static constexpr std::array<std::string_view, 9> tools = {
-        "hardinfo2",
-        "hardinfo",
-        "kinfocenter",
-        "cpu-x",
-        "i-nex",
-        "lshw-gtk",
-        "gnome-system-monitor",
-        "mate-system-monitor",
-        "xfce4-taskmanager",
-    };
-    return tools;
-}
-
 std::optional<std::string> StandInRegistry::findTool() const
 {
     std::string searchPath;
@@ -56,7 +53,7 @@ std::optional<std::string> StandInRegistry::findTool() const
     } else if (const char* environment = std::getenv("PATH")) {
         searchPath = environment;
     }
-    for (const std::string_view tool : knownTools()) {
+    for (const std::string_view tool : kKnownTools) {
         std::size_t start = 0;
         while (start <= searchPath.size()) {
             const std::size_t end = std::min(searchPath.find(':', start), searchPath.size());

@@ -26,9 +26,6 @@ public:
     void closeKey(Key key) override;
     std::string ansiToUtf8(std::string_view ansi) const override;
 
-    // The programs looked for, in order of preference.
-    static std::span<const std::string_view> knownTools();
-
 private:
     std::optional<std::string> findTool() const;
 
