@@ -94,9 +94,11 @@ if(ORBELLE_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${orbelle_data_depends}")
 else()
     # The Qt libraries the program links, by their Debian names; the X11 platform plugin
-    # ships in libqt6gui6.
+    # ships in libqt6gui6. Qt Concurrent's run() is templates over Qt Core: where the linker
+    # drops unused libraries, as Debian's does, the program does not need libqt6concurrent6
+    # and dpkg-shlibdeps does not name it; elsewhere the program needs it.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, ${orbelle_data_depends}")
+        "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6concurrent6, ${orbelle_data_depends}")
 endif()
 
 include(CPack)

@@ -5,6 +5,7 @@
 # The Qt libraries the program links, and the plugins Qt loads at run time: the Windows
 # platform, the native widget style, and the image formats beyond the built-in PNG.
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
+    Qt6::Concurrent
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(orbelle_qt_plugins
     platforms:Qt6::QWindowsIntegrationPlugin

@@ -12,7 +12,7 @@ namespace testing {
 
 using orbelle::toQString;
 
-// Lengths as the design counts them: Unicode code points, not UTF-16 units or bytes.
+// Lengths as a reader counts them: Unicode code points, not UTF-16 units or bytes.
 inline qsizetype codePoints(std::string_view utf8)
 {
     return toQString(utf8).toUcs4().size();
@@ -32,7 +32,7 @@ inline void clickCentre(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-// Clicks the control of a window found by its design name.
+// Clicks the control of a window found by its object name.
 inline void clickChild(QWidget* window, const char* name)
 {
     auto* widget = window->findChild<QWidget*>(QLatin1String(name));
@@ -40,7 +40,7 @@ inline void clickChild(QWidget* window, const char* name)
     clickCentre(widget);
 }
 
-// Visible top-level windows, or only those with the given design name.
+// Visible top-level windows, or only those with the given object name.
 inline int visibleWindows(const QString& name = {})
 {
     int count = 0;

@@ -5,6 +5,7 @@
 #include "ProgramTestCase.h"
 
 #include "about/LinkLabel.h"
+#include "about/SysInfo.h"
 #include "kit/Twips.h"
 
 #include <QAccessible>
@@ -20,7 +21,8 @@ using testing::toQString;
 
 namespace {
 
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kToolKey(SysInfoKeys::kToolKey);
+const std::string kToolValue(SysInfoKeys::kToolValue);
 
 // Whatever font stands in for Tahoma, no text may be cut off.
 bool textFits(QWidget* widget)
@@ -46,7 +48,7 @@ class tst_AboutDialog : public ProgramTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowAsDesigned()
+    void windowAndItsLook()
     {
         frmAbout& w = *m_app.about();
         QCOMPARE(w.windowTitle(), QStringLiteral("Info zu Orbelle 2.0"));
@@ -108,10 +110,10 @@ private Q_SLOTS:
         frmAbout& w = *m_app.about();
         auto* widget = w.findChild<QWidget*>(name);
         QVERIFY(widget);
-        const QRect designed = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+        const QRect laidOut = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
         auto* link = qobject_cast<LinkLabel*>(widget);
         if (!link)
-            QCOMPARE(widget->geometry(), designed);
+            QCOMPARE(widget->geometry(), laidOut);
         if (auto* label = qobject_cast<QLabel*>(widget))
             QCOMPARE(label->text(), text);
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -120,9 +122,9 @@ private Q_SLOTS:
             QVERIFY(textFits(widget));
         if (!link)
             return;
-        // Where the design put it; wider only where the address needs it, never into the buttons.
-        QCOMPARE(link->pos(), designed.topLeft());
-        QVERIFY(link->width() >= designed.width()
+        // At its place; wider only where the address needs it, never into the buttons.
+        QCOMPARE(link->pos(), laidOut.topLeft());
+        QVERIFY(link->width() >= laidOut.width()
                 && link->geometry().right() < orbelle::twips(4200));
         QVERIFY(link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -203,7 +205,7 @@ private Q_SLOTS:
         QFETCH(QKeyCombination, key);
         QFETCH(QString, outcome);
         if (tool != QLatin1String("missing"))
-            m_app.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+            m_app.registry.setText(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
                                    "C:\\msinfo32.exe");
         if (tool == QLatin1String("refused"))
             m_app.registry.refusedKeys.insert(kToolKey);

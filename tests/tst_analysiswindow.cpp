@@ -1,4 +1,4 @@
-// The analysis window: its controls as designed, the reading the heart opens, copying,
+// The analysis window: its controls and their places, the reading the heart opens, copying,
 // the info text, closing and reopening, and printing into a PDF that is read back.
 
 #include "ProgramTestCase.h"
@@ -65,7 +65,7 @@ private:
     }
 
 private Q_SLOTS:
-    void windowAsDesigned()
+    void windowAndTabOrder()
     {
         frm_aus* w = m_app.analysis(kWidder, kLoewe);
         QCOMPARE(w->size(), twipsSize(8310, 7365));

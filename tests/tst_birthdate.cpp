@@ -1,4 +1,4 @@
-// The birth-date window: its controls as designed, the lists it fills, the answer it
+// The birth-date window: its controls and their places, the lists it fills, the answer it
 // shows for "Start", and what it keeps while open and forgets when closed.
 
 #include "ProgramTestCase.h"
@@ -31,7 +31,7 @@ class tst_BirthDate : public ProgramTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowAsDesigned()
+    void windowAndTabOrder()
     {
         Form5& w = *m_app.birthDate();
         QCOMPARE(w.windowTitle(), QStringLiteral("Sternzeichen"));

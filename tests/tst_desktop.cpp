@@ -3,7 +3,7 @@
 
 #include "TestSupport.h"
 
-#include "app/GermanTranslation.h"
+#include "app/ApplicationSetUp.h"
 
 #include <QDate>
 #include <QFile>

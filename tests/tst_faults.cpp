@@ -1,7 +1,9 @@
 // Every way the outside world can fail the program, played by the doubles: each gives its
-// designed report, and the window it happened in stays open and works on.
+// own report, and the window it happened in stays open and works on.
 
 #include "ProgramTestCase.h"
+
+#include "about/SysInfo.h"
 
 #include <QPushButton>
 
@@ -11,8 +13,10 @@ using namespace orbelle;
 
 namespace {
 
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kToolKey(SysInfoKeys::kToolKey);
+const std::string kToolValue(SysInfoKeys::kToolValue);
+const std::string kFolderKey(SysInfoKeys::kFolderKey);
+const std::string kFolderValue(SysInfoKeys::kFolderValue);
 const QString kNoSysInfo = QStringLiteral(
     "Orbelle: Systeminformationen sind momentan nicht verfügbar");
 
@@ -38,8 +42,9 @@ const std::vector<Fault>& faults()
          Action::Print, QStringLiteral("Drucken fehlgeschlagen: ")},
         {"registry access refused",
          [](MainWindowFixture& a) {
-             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH", "C:\\msinfo32.exe");
-             a.registry.setText(RegistryRoot::kLocalMachine, kFolderKey, "MSINFO", "C:\\Tools");
+             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
+                                "C:\\msinfo32.exe");
+             a.registry.setText(RegistryRoot::kLocalMachine, kFolderKey, kFolderValue, "C:\\Tools");
              a.registry.refusedKeys = {kToolKey, kFolderKey};
              a.programStart.programs = {"C:\\msinfo32.exe"};
          },
@@ -53,25 +58,26 @@ const std::vector<Fault>& faults()
          Action::SysInfo, kNoSysInfo},
         {"value too long",
          [](MainWindowFixture& a) {
-             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
                                 std::string(1025, 'x'), false);
          },
          Action::SysInfo, kNoSysInfo},
         {"value of size zero",
          [](MainWindowFixture& a) {
-             a.registry.setValue(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+             a.registry.setValue(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
                                  RegistryType::kString, {});
          },
          Action::SysInfo, kNoSysInfo},
         {"value of an unexpected type",
          [](MainWindowFixture& a) {
-             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH",
+             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
                                 "%windir%\\msinfo32.exe", true, RegistryType::kExpandString);
          },
          Action::SysInfo, kNoSysInfo},
         {"program start failing",
          [](MainWindowFixture& a) {
-             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, "PATH", "C:\\msinfo32.exe");
+             a.registry.setText(RegistryRoot::kLocalMachine, kToolKey, kToolValue,
+                                "C:\\msinfo32.exe");
              a.programStart.programs = {"C:\\msinfo32.exe"};
              a.programStart.raiseError = true;
          },

@@ -1,4 +1,4 @@
-// The main window: its controls as designed, the heart, the sign figures and the profile
+// The main window: its controls and their places, the heart, the sign figures and the profile
 // window they open, and the way the program ends.
 
 #include "ProgramTestCase.h"
@@ -19,7 +19,7 @@ class tst_MainWindow : public ProgramTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startsAsDesigned()
+    void startsWithNothingChosen()
     {
         Form1& w = m_app.main();
         QCOMPARE(w.windowTitle(), QStringLiteral("Orbelle 2.0"));

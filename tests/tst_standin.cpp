@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kToolKey(SysInfoKeys::kToolKey);
+const std::string kToolValue(SysInfoKeys::kToolValue);
 
 // A folder of this run under the system's temporary folder, removed at the end.
 struct Scratch {
@@ -67,11 +68,13 @@ TEST_CASE("registryHoldsTheFirstKnownToolOnThePathOnly")
         INFO("search path '", searchPath, "'");
         StandInRegistry registry(searchPath);
         std::string value = "left over";
-        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "PATH", value),
-                 !tool.empty());
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, kToolValue, value),
+                 tool.empty() ? KeyValueRead::Unreadable : KeyValueRead::Read);
         CHECK_EQ(value, tool);
-        CHECK(!GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, "PATH", value));
-        CHECK(!GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "Path2", value));
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kCurrentUser, kToolKey, kToolValue, value),
+                 KeyValueRead::Unreadable);
+        CHECK_EQ(GetKeyValue(registry, RegistryRoot::kLocalMachine, kToolKey, "Path2", value),
+                 KeyValueRead::Unreadable);
         RegistryPort::Key key = 0;
         CHECK_EQ(
             registry.openKey(RegistryRoot::kLocalMachine, kToolKey, RegistryAccess::kSetValue, key),

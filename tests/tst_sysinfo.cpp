@@ -19,8 +19,10 @@ namespace {
 
 constexpr std::uint32_t kHklm = RegistryRoot::kLocalMachine;
 const std::string kKey = "SOFTWARE\\Orbelle\\Test";
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kToolKey(SysInfoKeys::kToolKey);
+const std::string kToolValue(SysInfoKeys::kToolValue);
+const std::string kFolderKey(SysInfoKeys::kFolderKey);
+const std::string kFolderValue(SysInfoKeys::kFolderValue);
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -65,7 +67,7 @@ TEST_CASE("getKeyValueKeepsTheBytesTheRegistryReports")
         FakeRegistry registry;
         registry.setValue(kHklm, kKey, "V", row.type, row.data);
         std::string value = "as passed";
-        CHECK(GetKeyValue(registry, kHklm, kKey, "V", value));
+        CHECK_EQ(GetKeyValue(registry, kHklm, kKey, "V", value), KeyValueRead::Read);
         CHECK_EQ(value, row.expected);
         CHECK_EQ(registry.closeCount, 1);
         CHECK_EQ(registry.badCloseCount, 0);
@@ -81,16 +83,17 @@ TEST_CASE("getKeyValueFailures")
         std::size_t size;
         std::optional<std::uint32_t> reportedSize;
         bool refused;
-        bool raises; // the zero-length error instead of false
+        KeyValueRead outcome;
         int closes; // the key is closed exactly when it was opened
     };
+    constexpr KeyValueRead kUnreadable = KeyValueRead::Unreadable;
     const Row rows[] = {
-        {"missing key", "SOFTWARE\\Nowhere", "V", 4, {}, false, false, 0},
-        {"missing value", kKey, "Other", 4, {}, false, false, 1},
-        {"1025 bytes", kKey, "V", 1025, {}, false, false, 1},
-        {"a size reported larger than the buffer", kKey, "V", 3, 5000, false, false, 1},
-        {"access refused", kKey, "V", 4, {}, true, false, 0},
-        {"zero length", kKey, "V", 0, {}, false, true, 1},
+        {"missing key", "SOFTWARE\\Nowhere", "V", 4, {}, false, kUnreadable, 0},
+        {"missing value", kKey, "Other", 4, {}, false, kUnreadable, 1},
+        {"1025 bytes", kKey, "V", 1025, {}, false, kUnreadable, 1},
+        {"a size reported larger than the buffer", kKey, "V", 3, 5000, false, kUnreadable, 1},
+        {"access refused", kKey, "V", 4, {}, true, kUnreadable, 0},
+        {"zero length", kKey, "V", 0, {}, false, KeyValueRead::Empty, 1},
     };
     for (const Row& row : rows) {
         INFO(row.name);
@@ -100,12 +103,8 @@ TEST_CASE("getKeyValueFailures")
         if (row.refused)
             registry.refusedKeys.insert(kKey);
         std::string value = "left over";
-        if (row.raises) {
-            CHECK_THROWS_AS(GetKeyValue(registry, kHklm, kKey, "V", value), EmptyRegistryValue);
-        } else {
-            CHECK(!GetKeyValue(registry, kHklm, row.keyPath, row.valueName, value));
-            CHECK_EQ(value, "");
-        }
+        CHECK_EQ(GetKeyValue(registry, kHklm, row.keyPath, row.valueName, value), row.outcome);
+        CHECK_EQ(value, "");
         CHECK_EQ(registry.closeCount, row.closes);
         CHECK_EQ(registry.openKeyCount(), 0u);
     }
@@ -117,7 +116,7 @@ TEST_CASE("getKeyValueAsksForReadRightsOnly")
     registry.setText(kHklm, kKey, "V", "x");
     std::string value;
     // Windows refuses a standard user every write right under HKEY_LOCAL_MACHINE.
-    CHECK(GetKeyValue(registry, kHklm, kKey, "V", value));
+    CHECK_EQ(GetKeyValue(registry, kHklm, kKey, "V", value), KeyValueRead::Read);
     CHECK_EQ(registry.opens.size(), 1u);
     CHECK_EQ(registry.opens.at(0).access & RegistryAccess::kAnyWrite, 0u);
     CHECK((registry.opens.at(0).access & RegistryAccess::kQueryValue));
@@ -203,9 +202,9 @@ TEST_CASE("startSysInfo")
         RecordingMessageBox messageBox;
         registry.addKey(kHklm, kToolKey);
         if (row.path)
-            registry.setValue(kHklm, kToolKey, "PATH", row.pathType, *row.path);
+            registry.setValue(kHklm, kToolKey, kToolValue, row.pathType, *row.path);
         if (row.folder)
-            registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\MSInfo");
+            registry.setText(kHklm, kFolderKey, kFolderValue, "C:\\MSInfo");
         if (row.toolInFolder)
             fileTest.files.insert(inFolder);
         registry.refusedKeys = row.refused;

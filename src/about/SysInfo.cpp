@@ -13,13 +13,10 @@ namespace {
 
 constexpr std::size_t kValueBufferSize = 1024;
 
-constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kToolValue = "PATH";
-constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr std::string_view kFolderValue = "MSINFO";
+// The tool's file in the folder that SysInfoKeys::kFolderValue names.
 constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
 
-// Closes an opened key however GetKeyValue is left, the zero-length error included.
+// Closes an opened key however GetKeyValue is left, by an error of the port included.
 class OpenKey {
 public:
     OpenKey(RegistryPort& registry, RegistryPort::Key key)
@@ -47,15 +44,15 @@ std::int32_t littleEndianInt32(const std::array<std::uint8_t, kValueBufferSize>&
 
 } // namespace
 
-bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
-                 std::string_view valueName, std::string& value)
+KeyValueRead GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
+                         std::string_view valueName, std::string& value)
 {
     // The program only reads: asking for more is refused under HKEY_LOCAL_MACHINE to
     // every user without administrator rights.
     RegistryPort::Key key = 0;
     if (registry.openKey(root, keyPath, RegistryAccess::kRead, key) != kRegistrySuccess) {
         value.clear();
-        return false;
+        return KeyValueRead::Unreadable;
     }
     const OpenKey closeOnExit(registry, key);
 
@@ -65,10 +62,12 @@ bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view ke
     if (registry.queryValue(key, valueName, type, data, size) != kRegistrySuccess
         || size > data.size()) {
         value.clear();
-        return false;
+        return KeyValueRead::Unreadable;
     }
-    if (size == 0)
-        throw EmptyRegistryValue();
+    if (size == 0) {
+        value.clear();
+        return KeyValueRead::Empty;
+    }
 
     // A text stored with its terminating zero loses just that zero.
     const std::size_t kept = data[size - 1] == 0 ? size - 1 : size;
@@ -85,7 +84,7 @@ bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view ke
     default:
         break;
     }
-    return true;
+    return KeyValueRead::Read;
 }
 
 namespace {
@@ -93,17 +92,24 @@ namespace {
 bool launchTool(const SysInfoPorts& ports)
 {
     std::string path;
-    // A tool path registered by the tool itself is trusted as it is.
-    if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, kToolKey, kToolValue, path)) {
-        if (!GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, kFolderKey, kFolderValue,
-                         path))
-            return false;
-        // Appended unchanged, even after a folder that ends in a backslash.
-        path.append(kToolFile);
-        if (!ports.fileTest.isOrdinaryFile(path))
-            return false;
+    switch (GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kToolKey,
+                        SysInfoKeys::kToolValue, path)) {
+    case KeyValueRead::Read:
+        // A tool path registered by the tool itself is trusted as it is.
+        return ports.programStart.start(path);
+    case KeyValueRead::Empty:
+        // A tool registered with an empty path has always ended the search here.
+        return false;
+    case KeyValueRead::Unreadable:
+        break;
     }
-    return ports.programStart.start(path);
+    if (GetKeyValue(ports.registry, RegistryRoot::kLocalMachine, SysInfoKeys::kFolderKey,
+                    SysInfoKeys::kFolderValue, path)
+        != KeyValueRead::Read)
+        return false;
+    // Appended unchanged, even after a folder that ends in a backslash.
+    path.append(kToolFile);
+    return ports.fileTest.isOrdinaryFile(path) && ports.programStart.start(path);
 }
 
 } // namespace
@@ -114,8 +120,8 @@ void StartSysInfo(const SysInfoPorts& ports)
     try {
         started = launchTool(ports);
     } catch (...) {
-        // A zero-length value or a platform error: the user hears the same as for any
-        // other way the launch can fail.
+        // An error of a port or of the library (memory running out): the user hears the
+        // same as for any other way the launch can fail.
     }
     if (!started)
         ports.messageBox.show(kSysInfoUnavailable);

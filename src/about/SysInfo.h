@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -12,24 +11,31 @@ class MessageBoxPort;
 class ProgramStartPort;
 class RegistryPort;
 
+// Where the system-information tool is found under HKEY_LOCAL_MACHINE: the full path it
+// registered itself under, or else the folder it was installed in.
+namespace SysInfoKeys {
+inline constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr std::string_view kToolValue = "PATH";
+inline constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr std::string_view kFolderValue = "MSINFO";
+} // namespace SysInfoKeys
+
 // What the "Systeminfo" button reports when no tool can be found or started.
 inline constexpr std::string_view kSysInfoUnavailable =
     "Systeminformationen sind momentan nicht verfügbar";
 
-// Raised by GetKeyValue for a value that the registry reports with no bytes at all.
-class EmptyRegistryValue : public std::runtime_error {
-public:
-    EmptyRegistryValue()
-        : std::runtime_error("registry value of zero length")
-    {
-    }
+// How reading one registry value went.
+enum class KeyValueRead {
+    Read,
+    Unreadable, // no such key or value, access refused, or longer than 1024 bytes
+    Empty, // the value is there, with no bytes at all
 };
 
 // Reads one registry value into value: a text converted from the ANSI code page, or a
 // DWORD as signed decimal text; any other type leaves value as it was passed in and
-// still counts as read. On false, value is empty. Opens the key for reading only.
-bool GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
-                 std::string_view valueName, std::string& value);
+// still counts as read. Unless read, value is empty. Opens the key for reading only.
+KeyValueRead GetKeyValue(RegistryPort& registry, std::uint32_t root, std::string_view keyPath,
+                         std::string_view valueName, std::string& value);
 
 // The ports the system-information launch goes through.
 struct SysInfoPorts {

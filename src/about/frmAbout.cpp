@@ -4,7 +4,7 @@
 #include "about/AboutTexts.h"
 #include "about/LinkLabel.h"
 #include "about/SysInfo.h"
-#include "kit/Controls.h"
+#include "kit/ControlFactory.h"
 #include "kit/Look.h"
 #include "kit/QtText.h"
 #include "kit/Twips.h"
@@ -37,26 +37,16 @@ constexpr QColor kEtchLight{255, 255, 255};
 constexpr int kButtonColumnTwips = 4320;
 constexpr int kGapTwips = 120;
 
-QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* label = placeControl<QLabel>(parent, name, geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 QLabel* makeCaption(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
-    QLabel* label = makeLabel(parent, name, geometry);
+    QLabel* label = makeLabel(parent, name, geometry, text);
     label->setFont(aboutTahoma(kCaptionPointSize));
-    label->setText(text);
     return label;
 }
 
 LinkLabel* makeLink(QWidget* parent, const char* name, QRect geometry, std::string_view address)
 {
-    auto* link = new LinkLabel(parent);
-    link->setObjectName(QLatin1String(name));
+    auto* link = placeControl<LinkLabel>(parent, name, geometry);
     link->setText(toQString(address));
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int needed = link->fontMetrics().horizontalAdvance(link->text()) + 2;
@@ -92,13 +82,12 @@ frmAbout::frmAbout(const Platform& platform)
                          QStringLiteral("Mail an den Autor:"));
     lbl_mail = makeLink(this, "lbl_mail", twipsRect(2040, 3360, 1575, 255),
                         AboutTexts::kMailAddress);
-    cmdOK = placeControl<QPushButton>(this, "cmdOK", twipsRect(4320, 3360, 1260, 345),
-                                      QStringLiteral("OK"));
+    cmdOK = makeButton(this, "cmdOK", twipsRect(4320, 3360, 1260, 345), QStringLiteral("OK"));
     Label2 = makeCaption(this, "Label2", twipsRect(240, 3720, 1695, 255),
                          QStringLiteral("Homepage:"));
     link1 = makeLink(this, "link1", twipsRect(2040, 3720, 1335, 255), AboutTexts::kHomepage);
-    cmdSysInfo = placeControl<QPushButton>(this, "cmdSysInfo", twipsRect(4320, 3840, 1245, 345),
-                                           QStringLiteral("&Systeminfo..."));
+    cmdSysInfo = makeButton(this, "cmdSysInfo", twipsRect(4320, 3840, 1245, 345),
+                            QStringLiteral("&Systeminfo..."));
     Label3 = makeCaption(this, "Label3", twipsRect(240, 4080, 1695, 255),
                          QStringLiteral("Astrologie:"));
     link2 = makeLink(this, "link2", twipsRect(2040, 4080, 1695, 255), AboutTexts::kAstrologyPage);
@@ -181,12 +170,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    StartSysInfo();
-}
-
-void frmAbout::StartSysInfo()
-{
-    orbelle::StartSysInfo(
+    StartSysInfo(
         {m_platform.registry, m_platform.fileTest, m_platform.programStart, m_platform.messageBox});
 }
 

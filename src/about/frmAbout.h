@@ -41,9 +41,6 @@ public:
     void link1_Click();
     void link2_Click();
 
-    // Starts the system-information tool or says that it is unavailable.
-    void StartSysInfo();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;

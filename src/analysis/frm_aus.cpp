@@ -1,7 +1,7 @@
 #include "analysis/frm_aus.h"
 
 #include "analysis/info_text_data.h"
-#include "kit/Controls.h"
+#include "kit/ControlFactory.h"
 #include "kit/Look.h"
 #include "kit/QtText.h"
 #include "kit/Twips.h"
@@ -25,15 +25,6 @@ constexpr qreal kTextPointSize = 12;
 // Corners of the thin frame around the text box, in twips.
 constexpr QPoint kFrameTopLeft{120, 120};
 constexpr QPoint kFrameBottomRight{8160, 6720};
-
-QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text)
-{
-    auto* button = placeControl<QPushButton>(parent, name, geometry, text);
-    // Enter must never copy, print or close behind the user's back.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
 
 // Some clipboards hand text back with bare line feeds; that is still the same text.
 std::string withoutCarriageReturns(std::string text)

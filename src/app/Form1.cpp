@@ -2,7 +2,7 @@
 
 #include "OrbelleVersion.h"
 #include "kit/ClickArea.h"
-#include "kit/Controls.h"
+#include "kit/ControlFactory.h"
 #include "kit/Look.h"
 #include "kit/QtText.h"
 #include "kit/Twips.h"
@@ -20,6 +20,7 @@ namespace {
 
 constexpr qreal kLabelPointSize = 9.75;
 constexpr qreal kControlPointSize = 8.25;
+constexpr Qt::Alignment kCaptionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 // Ctrl+Return starts the analysis from anywhere in the main window.
 constexpr QKeyCombination kHeartShortcut{Qt::ControlModifier, Qt::Key_Return};
@@ -46,30 +47,12 @@ constexpr SignArea kSignAreas[] = {
     {"zwilling", {6120, 1080, 1575, 855}, &Form1::zwilling_Click},
 };
 
-QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
-{
-    auto* label = placeControl<QLabel>(parent, name, geometry, text);
-    label->setFont(Look::comicSans(kLabelPointSize, true));
-    return label;
-}
-
 QComboBox* makePicker(QWidget* parent, const char* name, QRect geometry, const QString& tip)
 {
-    auto* picker = placeControl<QComboBox>(parent, name, geometry);
+    QComboBox* picker = makeList(parent, name, geometry);
     picker->setFont(Look::comicSans(kControlPointSize));
     picker->setToolTip(tip);
-    picker->setMaxVisibleItems(12);
     return picker;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, QRect geometry, const QString& text,
-                        const QString& tip)
-{
-    auto* button = placeControl<QPushButton>(parent, name, geometry, text);
-    button->setFont(Look::comicSans(kControlPointSize));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -82,10 +65,11 @@ Form1::Form1(MessageBoxPort& messageBox)
     setWindowTitle(toQString(kProductTitle));
     setClientSizeTwips(8355, 5325);
 
+    // The captions above the pickers stand in the middle of their height, as they always have.
     Label1 = makeLabel(this, "Label1", twipsRect(240, 120, 2175, 255),
-                       QStringLiteral("Dein Sternzeichen:"));
+                       QStringLiteral("Dein Sternzeichen:"), kCaptionAlignment);
     Ster = makeLabel(this, "Ster", twipsRect(5520, 120, 2775, 255),
-                     QStringLiteral("Sternzeichen des Partners:"));
+                     QStringLiteral("Sternzeichen des Partners:"), kCaptionAlignment);
     cbo_astro1 = makePicker(this, "cbo_astro1", twipsRect(240, 600, 2175, 345),
                             QStringLiteral("Hier kannst Du Dein Sternzeichen aussuchen"));
     cbo_astro2 = makePicker(
@@ -94,7 +78,8 @@ Form1::Form1(MessageBoxPort& messageBox)
     Label2 = makeLabel(this, "Label2", twipsRect(3120, 720, 2175, 615),
                        QStringLiteral("Ein Klick auf das Herz startet die Analyse!"));
     Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* label : {Label1, Ster, Label2})
+        label->setFont(Look::comicSans(kLabelPointSize, true));
 
     Image1 = new ClickArea(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -112,13 +97,15 @@ Form1::Form1(MessageBoxPort& messageBox)
     createSignAreas();
 
     Command3 = makeButton(this, "Command3", twipsRect(120, 4920, 1815, 375),
-                          QStringLiteral("Sternzeichenauswahl"),
-                          QStringLiteral("Wann ist welches Sternzeichen aktuell?"));
+                          QStringLiteral("Sternzeichenauswahl"));
+    Command3->setToolTip(QStringLiteral("Wann ist welches Sternzeichen aktuell?"));
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     Command2 = makeButton(this, "Command2", twipsRect(6840, 4920, 1335, 375),
-                          QStringLiteral("Info"),
-                          QStringLiteral("Über ") + toQString(kProductTitle));
+                          QStringLiteral("Info"));
+    Command2->setToolTip(QStringLiteral("Über ") + toQString(kProductTitle));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    for (QPushButton* button : {Command3, Command2})
+        button->setFont(Look::comicSans(kControlPointSize));
 
     cbo_astro1->setAccessibleName(QStringLiteral("Dein Sternzeichen"));
     cbo_astro2->setAccessibleName(QStringLiteral("Sternzeichen des Partners"));

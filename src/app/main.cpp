@@ -1,5 +1,5 @@
+#include "app/ApplicationSetUp.h"
 #include "app/Forms.h"
-#include "app/GermanTranslation.h"
 #include "os/desktop/SearchPath.h"
 #include "qt/SystemPlatform.h"
 

@@ -1,7 +1,7 @@
 #include "birthdate/Form5.h"
 
 #include "birthdate/BirthDateAnswer.h"
-#include "kit/Controls.h"
+#include "kit/ControlFactory.h"
 #include "kit/QtText.h"
 #include "kit/Twips.h"
 
@@ -12,15 +12,6 @@
 namespace orbelle {
 
 namespace {
-
-QComboBox* makeList(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* list = placeControl<QComboBox>(parent, name, geometry);
-    // A drop-down list: choosing only, no typing.
-    list->setEditable(false);
-    list->setMaxVisibleItems(12);
-    return list;
-}
 
 // The window was laid out for the small dialog font of its time: the instruction fills
 // three lines of its label. Desktop fonts today are larger, so the window's font is made
@@ -53,17 +44,15 @@ Form5::Form5()
     : Form(Border::FixedTool)
     , Combo1(makeList(this, "Combo1", twipsRect(248, 120, 735, 315)))
     , Combo2(makeList(this, "Combo2", twipsRect(1088, 120, 1215, 315)))
-    , Label1(placeControl<QLabel>(this, "Label1", twipsRect(248, 600, 2055, 615)))
-    , Command1(placeControl<QPushButton>(this, "Command1", twipsRect(248, 1320, 2055, 375),
-                                         QStringLiteral("Start")))
+    , Label1(makeLabel(this, "Label1", twipsRect(248, 600, 2055, 615)))
+    , Command1(
+          makeButton(this, "Command1", twipsRect(248, 1320, 2055, 375), QStringLiteral("Start")))
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Sternzeichen"));
     setClientSizeTwips(2550, 1815);
 
-    Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(QStringLiteral(
         "Wähle oben das Geburts- datum aus und schon siehst Du hier das Sternzeichen."));
     // One font for all controls, as the window has always had.
@@ -71,8 +60,6 @@ Form5::Form5()
     // An empty font resolves nothing, so the label follows the window's font again.
     Label1->setFont(QFont());
 
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
     Combo1->setAccessibleName(QStringLiteral("Geburtstag"));

@@ -3,7 +3,6 @@
 #include "kit/Form.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 #include <memory>

@@ -28,7 +28,6 @@ inline constexpr std::uint32_t kString = 1; // REG_SZ
 inline constexpr std::uint32_t kExpandString = 2; // REG_EXPAND_SZ
 inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
 inline constexpr std::uint32_t kDword = 4; // REG_DWORD, little-endian
-inline constexpr std::uint32_t kMultiString = 7; // REG_MULTI_SZ
 } // namespace RegistryType
 
 // Access rights that can be asked for when a key is opened.

@@ -1,7 +1,7 @@
 #include "qt/QtShell.h"
 
 #include "kit/QtText.h"
-#include "os/desktop/DesktopLinks.h"
+#include "os/LinkAddress.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -10,7 +10,7 @@ namespace orbelle {
 
 void QtShell::open(std::uintptr_t, std::string_view file)
 {
-    const QUrl url(toQString(desktopUrl(file)), QUrl::TolerantMode);
+    const QUrl url(toQString(linkAddress(file)), QUrl::TolerantMode);
     if (url.isValid())
         QDesktopServices::openUrl(url);
 }

@@ -11,8 +11,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPromise>
 #include <QTextDocument>
+#include <QtConcurrentRun>
 
 namespace orbelle {
 
@@ -50,25 +50,23 @@ PrinterPort::Outcome printOnDefaultPrinter(const QString& text, const QFont& fon
 
 } // namespace
 
+SystemPrinter::SystemPrinter()
+{
+    m_jobs.setMaxThreadCount(1);
+    // The thread ends as soon as no job waits, so a later job starts on a fresh one, as
+    // every job used to: CUPS keeps its client settings and its connection per thread, and
+    // a fresh thread reads them anew.
+    m_jobs.setExpiryTimeout(0);
+}
+
 SystemPrinter::~SystemPrinter()
 {
-    for (const auto& job : m_jobs)
-        job->wait();
+    m_jobs.waitForDone();
 }
 
 QFuture<PrinterPort::Outcome> SystemPrinter::print(const QString& text, const QFont& font)
 {
-    std::erase_if(m_jobs, [](const auto& job) { return job->isFinished(); });
-    auto promise = std::make_shared<QPromise<Outcome>>();
-    QFuture<Outcome> outcome = promise->future();
-    promise->start();
-    m_jobs.emplace_back(QThread::create([this, promise, text, font] {
-        const std::scoped_lock oneAtATime(m_oneAtATime);
-        promise->addResult(printOnDefaultPrinter(text, font));
-        promise->finish();
-    }));
-    m_jobs.back()->start();
-    return outcome;
+    return QtConcurrent::run(&m_jobs, printOnDefaultPrinter, text, font);
 }
 
 bool printText(const QString& text, const QFont& font, QPrinter& printer)

@@ -2,22 +2,17 @@
 
 #include "ports/PrinterPort.h"
 
-#include <QThread>
-
-#include <memory>
-#include <mutex>
-#include <vector>
+#include <QThreadPool>
 
 class QPrinter;
 
 namespace orbelle {
 
-// Prints on a thread of its own per job, one job at a time. A fresh thread reads the
-// print system's settings anew, so a default printer chosen while the program runs is the
-// one used. The destructor waits for the jobs that are still running.
+// Prints on a worker thread of its own, one job at a time. The destructor waits for the
+// jobs that are still to run.
 class SystemPrinter final : public PrinterPort {
 public:
-    SystemPrinter() = default;
+    SystemPrinter();
     SystemPrinter(const SystemPrinter&) = delete;
     SystemPrinter& operator=(const SystemPrinter&) = delete;
     ~SystemPrinter() override;
@@ -25,8 +20,7 @@ public:
     QFuture<Outcome> print(const QString& text, const QFont& font) override;
 
 private:
-    std::vector<std::unique_ptr<QThread>> m_jobs;
-    std::mutex m_oneAtATime;
+    QThreadPool m_jobs;
 };
 
 // Lays the plain text out on the printer's pages in the font, sized in points, and prints

@@ -24,47 +24,32 @@ const std::array<SignEntry, kSignCount>& signCatalogue()
     // Built on first use: the profile texts live in another translation unit, and a
     // function-local static cannot be read before that unit is initialised.
     static const std::array<SignEntry, kSignCount> entries = {{
-        {1, "Widder", "widder", "Widder: 21. März bis 20. April", profileOf("Widder")},
-        {2, "Stier", "stier", "Stier: 21. April bis 21. Mai", profileOf("Stier")},
-        {3, "Zwillinge", "zwilling", "Zwillinge: 22. Mai bis 21. Juni", profileOf("Zwillinge")},
-        {4, "Krebs", "krebs", "Krebs: 22. Juni bis 22. Juli", profileOf("Krebs")},
-        {5, "Löwe", "loewe", "Löwe: 23. Juli bis 23. August", profileOf("Löwe")},
-        {6, "Jungfrau", "jungfrau", "Jungfrau: 24. August bis 22. September",
-         profileOf("Jungfrau")},
-        {7, "Waage", "waage", "Waage: 23. September bis 23. Oktober", profileOf("Waage")},
-        {8, "Skorpion", "skorpion", "Skorpion: 24. Oktober bis 22. November",
-         profileOf("Skorpion")},
-        {9, "Schütze", "schuetze", "Schütze: 23. November bis 21. Dezember", profileOf("Schütze")},
-        {10, "Steinbock", "steinbock", "Steinbock: 22. Dezember bis 20. Januar",
+        {"Widder", "widder", "Widder: 21. März bis 20. April", profileOf("Widder")},
+        {"Stier", "stier", "Stier: 21. April bis 21. Mai", profileOf("Stier")},
+        {"Zwillinge", "zwilling", "Zwillinge: 22. Mai bis 21. Juni", profileOf("Zwillinge")},
+        {"Krebs", "krebs", "Krebs: 22. Juni bis 22. Juli", profileOf("Krebs")},
+        {"Löwe", "loewe", "Löwe: 23. Juli bis 23. August", profileOf("Löwe")},
+        {"Jungfrau", "jungfrau", "Jungfrau: 24. August bis 22. September", profileOf("Jungfrau")},
+        {"Waage", "waage", "Waage: 23. September bis 23. Oktober", profileOf("Waage")},
+        {"Skorpion", "skorpion", "Skorpion: 24. Oktober bis 22. November", profileOf("Skorpion")},
+        {"Schütze", "schuetze", "Schütze: 23. November bis 21. Dezember", profileOf("Schütze")},
+        {"Steinbock", "steinbock", "Steinbock: 22. Dezember bis 20. Januar",
          profileOf("Steinbock")},
-        {11, "Wassermann", "wassermann", "Wassermann: 21. Januar bis 19. Februar",
+        {"Wassermann", "wassermann", "Wassermann: 21. Januar bis 19. Februar",
          profileOf("Wassermann")},
         // Two blanks before "bis": the line has always been shown this way.
-        {12, "Fische", "fische", "Fische: 20. Februar  bis 20. März", profileOf("Fische")},
+        {"Fische", "fische", "Fische: 20. Februar  bis 20. März", profileOf("Fische")},
     }};
     return entries;
 }
 
-namespace {
-
-template <typename Field> const SignEntry* findBy(Field field, std::string_view key)
-{
-    const auto& entries = signCatalogue();
-    const auto it = std::find_if(entries.begin(), entries.end(),
-                                 [&](const SignEntry& e) { return e.*field == key; });
-    return it == entries.end() ? nullptr : &*it;
-}
-
-} // namespace
-
-const SignEntry* findSignByName(std::string_view displayName)
-{
-    return findBy(&SignEntry::displayName, displayName);
-}
-
 const SignEntry* findSignByPictureControl(std::string_view pictureControl)
 {
-    return findBy(&SignEntry::pictureControl, pictureControl);
+    const auto& entries = signCatalogue();
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const SignEntry& e) {
+        return e.pictureControl == pictureControl;
+    });
+    return it == entries.end() ? nullptr : &*it;
 }
 
 std::string profileWindowText(const SignEntry& entry)

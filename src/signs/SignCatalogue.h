@@ -16,9 +16,6 @@ inline constexpr std::string_view kLineBreak = "\r\n";
 // The twelve signs in canonical order, Widder first and Fische last.
 const std::array<SignEntry, kSignCount>& signCatalogue();
 
-// Exact, case-sensitive match on the display name; nullptr for anything else.
-const SignEntry* findSignByName(std::string_view displayName);
-
 // Match on the main window's picture control name (e.g. "zwilling").
 const SignEntry* findSignByPictureControl(std::string_view pictureControl);
 

@@ -4,8 +4,8 @@
 // heart and prints each time from the click to the analysis window's first paint. Last it
 // prints its peak resident memory.
 
+#include "app/ApplicationSetUp.h"
 #include "app/Forms.h"
-#include "app/GermanTranslation.h"
 #include "os/desktop/SearchPath.h"
 #include "qt/SystemPlatform.h"
 

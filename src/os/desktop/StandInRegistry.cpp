@@ -1,5 +1,7 @@
 #include "os/desktop/StandInRegistry.h"
 
+#include "about/SysInfo.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -10,9 +12,20 @@ namespace orbelle {
 
 namespace {
 
-constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kToolValue = "PATH";
 constexpr RegistryPort::Key kToolKeyHandle = 1;
+
+// The programs looked for, in order of preference.
+constexpr std::array<std::string_view, 9> kKnownTools = {
+    "hardinfo2",
+    "hardinfo",
+    "kinfocenter",
+    "cpu-x",
+    "i-nex",
+    "lshw-gtk",
+    "gnome-system-monitor",
+    "mate-system-monitor",
+    "xfce4-taskmanager",
+};
 
 bool isExecutableFile(const std::filesystem::path& file)
 {
@@ -32,22 +45,6 @@ StandInRegistry::StandInRegistry(std::string searchPath)
 {
 }
 
-std::span<const std::string_view> StandInRegistry::knownTools()
-{
-    static constexpr std::array<std::string_view, 9> tools = {
-        "hardinfo2",
-        "hardinfo",
-        "kinfocenter",
-        "cpu-x",
-        "i-nex",
-        "lshw-gtk",
-        "gnome-system-monitor",
-        "mate-system-monitor",
-        "xfce4-taskmanager",
-    };
-    return tools;
-}
-
 std::optional<std::string> StandInRegistry::findTool() const
 {
     std::string searchPath;
@@ -56,7 +53,7 @@ std::optional<std::string> StandInRegistry::findTool() const
     } else if (const char* environment = std::getenv("PATH")) {
         searchPath = environment;
     }
-    for (const std::string_view tool : knownTools()) {
+    for (const std::string_view tool : kKnownTools) {
         std::size_t start = 0;
         while (start <= searchPath.size()) {
             const std::size_t end = std::min(searchPath.find(':', start), searchPath.size());
@@ -76,7 +73,7 @@ std::optional<std::string> StandInRegistry::findTool() const
 RegistryStatus StandInRegistry::openKey(std::uint32_t root, std::string_view path,
                                         std::uint32_t access, Key& key)
 {
-    if (root != RegistryRoot::kLocalMachine || path != kToolKey)
+    if (root != RegistryRoot::kLocalMachine || path != SysInfoKeys::kToolKey)
         return kRegistryNotFound;
     // Like the real machine: the user may read this key but not change it.
     if (access & RegistryAccess::kAnyWrite)
@@ -95,7 +92,7 @@ RegistryStatus StandInRegistry::queryValue(Key key, std::string_view name, std::
 {
     if (key != kToolKeyHandle || !m_keyOpen)
         return kRegistryInvalidHandle;
-    if (name != kToolValue)
+    if (name != SysInfoKeys::kToolValue)
         return kRegistryNotFound;
     // Stored as Windows stores a text: with its terminating zero.
     const std::size_t needed = m_openToolPath.size() + 1;

@@ -9,7 +9,7 @@
 namespace orbelle {
 
 // The registry on a desktop that has none: it holds only the one value the About dialog
-// asks for first, "PATH" under "SOFTWARE\Microsoft\Shared Tools\MSINFO", naming the first
+// asks for first, the tool's path (SysInfoKeys::kToolKey and kToolValue), naming the first
 // of a few well-known system-information programs found on the search path, and nothing
 // when none is installed. Texts are UTF-8, the code page of the desktop's file names.
 class StandInRegistry final : public RegistryPort {
@@ -25,9 +25,6 @@ public:
                               std::span<std::uint8_t> data, std::uint32_t& size) override;
     void closeKey(Key key) override;
     std::string ansiToUtf8(std::string_view ansi) const override;
-
-    // The programs looked for, in order of preference.
-    static std::span<const std::string_view> knownTools();
 
 private:
     std::optional<std::string> findTool() const;

@@ -1,6 +1,6 @@
 #include "os/win/WinShell.h"
 
-#include "os/desktop/DesktopLinks.h"
+#include "os/LinkAddress.h"
 #include "os/win/WinText.h"
 
 #include <windows.h>
@@ -18,7 +18,7 @@ void WinShell::open(std::uintptr_t ownerWindow, std::string_view file)
     // current folder.
     std::string ansiFile = utf8ToAnsi(file);
     if (!std::filesystem::path(ansiFile).is_absolute())
-        ansiFile = utf8ToAnsi(desktopUrl(file));
+        ansiFile = utf8ToAnsi(linkAddress(file));
     // Whatever the shell answers, the user sees its own reaction or none.
     ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), nullptr, ansiFile.c_str(), nullptr, nullptr,
                   SW_SHOWNORMAL);

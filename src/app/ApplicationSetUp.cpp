@@ -1,4 +1,4 @@
-#include "app/GermanTranslation.h"
+#include "app/ApplicationSetUp.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

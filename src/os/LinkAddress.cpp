@@ -1,4 +1,4 @@
-#include "os/desktop/DesktopLinks.h"
+#include "os/LinkAddress.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,18 +31,18 @@ bool hasScheme(std::string_view text)
 
 } // namespace
 
-std::string desktopUrl(std::string_view shellText)
+std::string linkAddress(std::string_view linkText)
 {
     constexpr std::string_view kMailto = "mailto:";
-    if (startsWithNoCase(shellText, kMailto)) {
-        std::string_view rest = shellText.substr(kMailto.size());
+    if (startsWithNoCase(linkText, kMailto)) {
+        std::string_view rest = linkText.substr(kMailto.size());
         while (!rest.empty() && rest.front() == ' ')
             rest.remove_prefix(1);
         return std::string(kMailto).append(rest);
     }
-    if (hasScheme(shellText))
-        return std::string(shellText);
-    return std::string("http://").append(shellText);
+    if (hasScheme(linkText))
+        return std::string(linkText);
+    return std::string("http://").append(linkText);
 }
 
 } // namespace orbelle
