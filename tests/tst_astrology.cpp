@@ -61,7 +61,9 @@ constexpr int kSignCount = static_cast<int>(std::size(kSigns));
 enum class Claim { Both, Each, Split, Same, Differ, Angle, Follows, Place };
 
 struct Phrase {
-    std::string_view pattern; // {S} sign, {E} element, {M} mode, {P} planet, {N} number, {_} gap
+    // {S} sign, {E} element, {M} mode, {P} planet, {A} aspect, {N} number of signs, {_} a gap
+    // within the sentence.
+    std::string_view pattern;
     Claim claim;
     int arg = 0;
 };
@@ -69,7 +71,7 @@ struct Phrase {
 // The vocabulary: every match must lie inside a phrase of kPhrases.
 constexpr std::string_view kVocabulary[] = {
     R"((?:Feuer|Erd|Luft|Wasser)(?:zeichen\w*|-))",
-    R"(\b(?:Feuer|Erde|Luft|Wasser) (?:und|trifft auf) (?:Feuer|Erde|Luft|Wasser)\b)",
+    R"(\b(?:Feuer|Erde|Luft|Wasser) (?:und|trifft(?: auf)?) (?:Feuer|Erde|Luft|Wasser)\b)",
     R"(\bElement(?:e|en|es|s)?\b)",
     R"(\b(?:kardinal|fix|beweglich|veränderlich)\w*)",
     R"(\b(?:Mars|Venus|Merkurs?|Mond(?:es)?|Sonne|Jupiters?|Saturns?|Pluto|Uranus|Neptuns?)\b)",
@@ -84,55 +86,60 @@ constexpr std::string_view kVocabulary[] = {
 // The phrases the texts may use, and what each claims.
 constexpr Phrase kPhrases[] = {
     // Elements.
-    {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,2}?{E}zeichen)", Claim::Both},
+    {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,3}?{E}zeichen)", Claim::Both},
+    {R"(\bals {E}zeichen (?:\S+ ){0,2}?(?:sie|beide)\b)", Claim::Both},
+    {R"(\bElement(?:e|en|es|s)? {E}\w*)", Claim::Both},
     {R"(\b(?:dasselbe|das gleiche|ein gemeinsames|gemeinsame[ns]?) Element)", Claim::Same, 'E'},
     {R"(\b(?:verschiedene[n]?|unterschiedliche[n]?) Elemente)", Claim::Differ, 'E'},
-    {R"(\bElement(?:e|en|es|s)? {E}\w*)", Claim::Both},
-    {R"(\b{E}(?:zeichen\w*|-)? (?:und|trifft auf) (?:ein )?{E}(?:zeichen\w*)?\b)", Claim::Split},
+    {R"(\b{E}(?:zeichen\w*|-)? (?:und|trifft(?: auf)?) (?:ein(?:em)? )?{E}(?:zeichen\w*)?\b)",
+     Claim::Split},
+    {R"({S} und (?:der |die )?{S} sind (?:beide )?{E}zeichen)", Claim::Each},
     {R"({S},? (?:ist |als |ein |eine |das |der )+(?:\S+ )?{E}zeichen)", Claim::Each},
     {R"(\b(?:das|dem|des) {E}zeichen(?:s)? {S})", Claim::Each},
-    {R"(\bals {E}zeichen{_}(?:der|die|den|dem) {S})", Claim::Each},
     // Modes.
-    {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,2}?{M}\w*)", Claim::Both},
+    {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,3}?{M}\w*)", Claim::Both},
+    {R"(\bals {M}\w* Zeichen (?:\S+ ){0,3}?(?:sie|beide)\b)", Claim::Both},
     {R"({S},? (?:ist |als |ein |eine |das )+{M}\w*)", Claim::Each},
     // Rulers.
     {R"(\b{P}(?:s|es)?{_}(?:regiert|beherrscht|lenkt|herrscht über) (?:beide|sie beide|die beiden))",
      Claim::Both},
-    {R"(\b(?:beide|die beiden|sie beide|beider)\b{_}\b(?:Planet|Herrscher)\w* {P})", Claim::Both},
+    {R"(\b{P}(?:s|es)?, (?:[^,.;:]{0,25} )?(?:der|die) (?:\w+ )?(?:Planet|Herrscher(?:in)?) (?:beider|der beiden)\b)",
+     Claim::Both},
+    {R"(\b(?:Planet|Herrscher)\w* (?:ist|heißt) (?:der |die )?{P})", Claim::Both},
     {R"(\b{P}(?:s|es)?{_}(?:regiert|beherrscht|lenkt|herrscht über) (?:den|die) {S})", Claim::Each},
-    {R"(\b(?:Planet|Herrscher)\w* (?:des|der|von) {S},? {P})", Claim::Each},
     {R"(\b{P}(?:s|es)?, (?:der|die|den|dem) (?:Planet|Herrscher)\w* (?:des|der|von) {S})",
      Claim::Each},
-    {R"(\b{P}(?:s|es)?{_}\b(?:und|trifft auf|gegen) {P})", Claim::Split},
-    {R"(\b(?:Planet|Herrscher)\w* (?:ist|heißt) (?:der |die )?{P})", Claim::Both},
-    // Angles.
+    {R"(\b(?:die|der) {P} (?:des|der) {S})", Claim::Each},
+    {R"(\b{P}(?:s|es)?, (?:der|die) (?:den|die) {S} (?:regiert|beherrscht|lenkt))", Claim::Each},
+    {R"(\b{P}(?:s|es)? (?:und|trifft auf|gegen) {P}(?:, (?:die|ihre) (?:Planeten|Herrscher)\w*)?)",
+     Claim::Split},
+    // Angles: the aspect named, or the number of signs between.
+    {R"(\b{A}\w*(?:{_}\bAspekt\w*)?)", Claim::Angle},
+    {R"(\bAspekt\w*{_}\b{A}\w*)", Claim::Angle},
     {R"(\bNachbar\w*|\bbenachbart\w*)", Claim::Angle, 1},
-    {R"(\bHalbsextil\w*)", Claim::Angle, 1},
-    {R"(\bSextil\w*)", Claim::Angle, 2},
-    {R"(\bQuadrat\w*)", Claim::Angle, 3},
-    {R"(\bTrigon\w*)", Claim::Angle, 4},
-    {R"(\bQuinkunx\w*)", Claim::Angle, 5},
-    {R"(\bOpposition\w*|gegenüber\w*)", Claim::Angle, 6},
-    {R"(\bAbstand von {N} Zeichen|\b{N} (?:Zeichen|Plätze) (?:auseinander|voneinander))",
-     Claim::Angle, -1},
-    {R"(\b(?:im|des|den) Tierkreis(?:es)? (?:genau |direkt )?gegenüber\w*)", Claim::Angle, 6},
+    {R"(gegenüber\w*)", Claim::Angle, 6},
+    {R"(\bTierkreis(?:es)? (?:\S+ ){0,5}?gegenüber\w*)", Claim::Angle, 6},
     {R"(\bNachbar\w* im Tierkreis)", Claim::Angle, 1},
+    {R"(\bAbstand von {N} Zeichen|\b{N} (?:Zeichen|Plätze) (?:auseinander|voneinander))",
+     Claim::Angle},
     // Which sign follows which.
     {R"({S}{_}\bfolg\w*{_}\bauf (?:den|die) {S})", Claim::Follows},
-    {R"(\bauf (?:den|die) {S}{_}\bfolg\w* (?:im Tierkreis )?(?:der|die) {S})", Claim::Follows, 1},
-    {R"({S}{_}\b(?:gleich|direkt|unmittelbar) (?:nach|hinter) (?:dem|der|den) {S})",
-     Claim::Follows},
+    {R"(\bfolg\w* (?:\S+ ){0,3}?(?:der|die) {S}{_}\bauf (?:den|die) {S})", Claim::Follows},
+    {R"(\bauf (?:den|die) {S}{_}\bfolg\w* (?:\S+ ){0,3}?(?:der|die) {S})", Claim::Follows, 1},
     {R"(\blös\w* (?:der|die) {S} (?:den|die) {S}\b{_}\bab\b)", Claim::Follows},
-    {R"(\bim Tierkreis\b{_}\bfolg\w*{_}\bauf (?:den|die) {S})", Claim::Follows},
     // Places.
-    {R"({S}{_}\b(?:eröffnet|beginnt) den Tierkreis)", Claim::Place, 1},
-    {R"(\b(?:letzte[ns]?|zwölfte[ns]?) Zeichen(?:s)? des Tierkreises\b)", Claim::Place, 12},
+    {R"({S} (?:eröffnet|beginnt) den Tierkreis)", Claim::Place, 1},
+    {R"({S}, (?:das|dem|des) (?:letzte|zwölfte)\w* Zeichen(?:s)? des Tierkreises)", Claim::Place,
+     12},
 };
 
+// The number of places between two signs, by the number word or the aspect's name.
 constexpr std::string_view kNumbers[] = {"zwei", "drei", "vier", "fünf", "sechs"};
+constexpr std::string_view kAspects[] = {"Halbsextil", "Sextil",   "Quadrat",
+                                         "Trigon",     "Quinkunx", "Opposition"};
 
 struct Capture {
-    char type; // 'S', 'E', 'M', 'P' or 'N'
+    char type; // 'S', 'E', 'M', 'P', 'A' or 'N'
     std::string text;
 };
 
@@ -157,8 +164,9 @@ CompiledPhrase compile(const Phrase& phrase)
     const std::pair<char, std::string> slots[] = {
         {'S', signForms()},
         {'E', "(Feuer|Erde?|Luft|Wasser)"},
-        {'M', "(kardinal|fix|fest|beweglich|veränderlich)"},
+        {'M', "(kardinal|fix|beweglich)"},
         {'P', "(Mars|Venus|Merkur|Mond|Sonne|Jupiter|Saturn|Pluto|Uranus|Neptun)"},
+        {'A', "(Halbsextil|Sextil|Quadrat|Trigon|Quinkunx|Opposition)"},
         {'N', "(zwei|drei|vier|fünf|sechs)"},
         {'_', "[^.;:!?]{0,80}?"},
     };
@@ -202,26 +210,33 @@ const std::vector<std::regex>& vocabulary()
     return compiled;
 }
 
+template <std::size_t N> int indexOf(const std::string_view (&words)[N], const std::string& word)
+{
+    return static_cast<int>(std::find(std::begin(words), std::end(words), word)
+                            - std::begin(words));
+}
+
 int signIndex(const std::string& text)
 {
-    for (int i = 0; i < kSignCount; ++i)
-        if (std::regex_match(text, std::regex(std::string(kSigns[i].forms), kFlags)))
-            return i;
+    static const std::vector<std::regex> forms = [] {
+        std::vector<std::regex> list;
+        for (const Sign& s : kSigns)
+            list.emplace_back(std::string(s.forms), kFlags);
+        return list;
+    }();
+    for (std::size_t i = 0; i < forms.size(); ++i)
+        if (std::regex_match(text, forms[i]))
+            return static_cast<int>(i);
     return -1;
 }
 
-// Qualities compare by their first three letters: "Erd" and "Erde", "fest" and "fix" (the
-// German and the Latin word for the fixed signs), "veränderlich" and "beweglich".
-std::string stem(char type, std::string_view word)
+// Qualities compare by their first three letters: "Erd" and "Erde", "Kardinal" and "kardinal".
+std::string stem(std::string_view word)
 {
     std::string s(word.substr(0, 3));
     std::transform(s.begin(), s.end(), s.begin(), [](char c) {
         return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     });
-    if (type == 'M' && s == "fes")
-        return "fix";
-    if (type == 'M' && s == "ver")
-        return "bew";
     return s;
 }
 
@@ -230,9 +245,9 @@ bool has(int sign, const Capture& quality)
     const Sign& s = kSigns[sign];
     switch (quality.type) {
     case 'E':
-        return stem('E', s.element) == stem('E', quality.text);
+        return stem(s.element) == stem(quality.text);
     case 'M':
-        return stem('M', s.mode) == stem('M', quality.text);
+        return stem(s.mode) == stem(quality.text);
     case 'P':
         return std::find(s.rulers.begin(), s.rulers.end(), quality.text) != s.rulers.end();
     default:
@@ -282,8 +297,10 @@ public:
             for (std::sregex_iterator m(text.begin(), text.end(), p.regex), end; m != end; ++m) {
                 covered.emplace_back(m->position(), m->position() + m->length());
                 std::vector<Capture> captures;
+                // A slot in an alternative that did not match takes no part.
                 for (std::size_t g = 0; g < p.types.size(); ++g)
-                    captures.push_back({p.types[g], (*m)[g + 1].str()});
+                    if ((*m)[g + 1].matched)
+                        captures.push_back({p.types[g], (*m)[g + 1].str()});
                 judge(*p.phrase, captures, m->str());
             }
         }
@@ -322,10 +339,9 @@ private:
             if (c.type == 'S')
                 signs.push_back(signIndex(c.text));
             else if (c.type == 'N')
-                number = 2
-                         + static_cast<int>(
-                             std::find(std::begin(kNumbers), std::end(kNumbers), c.text)
-                             - std::begin(kNumbers));
+                number = 2 + indexOf(kNumbers, c.text);
+            else if (c.type == 'A')
+                number = 1 + indexOf(kAspects, c.text);
             else
                 qualities.push_back(c);
         }
@@ -423,7 +439,7 @@ std::string list(const std::vector<std::string>& items)
 TEST_CASE("theCheckerFindsWrongAndUnjudgedStatements")
 {
     struct Row {
-        const char* text;
+        std::string_view text;
         std::string_view a;
         std::string_view b;
         bool wrong;
@@ -449,7 +465,7 @@ TEST_CASE("theCheckerFindsWrongAndUnjudgedStatements")
     for (const Row& row : rows) {
         INFO(row.text, " (", row.a, "–", row.b, ")");
         Judge judge(signOf(row.a), signOf(row.b));
-        judge.text(row.text);
+        judge.text(std::string(row.text));
         CHECK_EQ(!judge.findings().wrong.empty(), row.wrong);
         CHECK_EQ(!judge.findings().unjudged.empty(), row.unjudged);
         CHECK_EQ(judge.grounded(), row.grounded);
