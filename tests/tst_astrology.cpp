@@ -52,7 +52,8 @@ constexpr Sign kSigns[] = {
 constexpr int kSignCount = static_cast<int>(std::size(kSigns));
 
 // What a phrase claims about the pair. Both: each quality named belongs to both signs. Each:
-// each sign named has the quality named (paired off in order, or one quality for all).
+// each sign named has the quality named (paired off in order, one quality for all signs, or
+// all qualities for the one sign).
 // Split: one sign has the first quality named, the other the second. Same and Differ: the
 // signs share the element, mode or a ruler (arg 'E', 'M', 'P'), or do not. Angle: the signs
 // are arg places apart (or as many as the number named). Follows: the first sign named
@@ -87,7 +88,7 @@ constexpr std::string_view kVocabulary[] = {
 constexpr Phrase kPhrases[] = {
     // Elements.
     {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,3}?{E}zeichen)", Claim::Both},
-    {R"(\bals {E}zeichen (?:\S+ ){0,2}?(?:sie|beide)\b)", Claim::Both},
+    {R"(\bals {E}zeichen\b)", Claim::Both},
     {R"(\bElement(?:e|en|es|s)? {E}\w*)", Claim::Both},
     {R"(\b(?:dasselbe|das gleiche|ein gemeinsames|gemeinsame[ns]?) Element)", Claim::Same, 'E'},
     {R"(\b(?:verschiedene[n]?|unterschiedliche[n]?) Elemente)", Claim::Differ, 'E'},
@@ -98,7 +99,7 @@ constexpr Phrase kPhrases[] = {
     {R"(\b(?:das|dem|des) {E}zeichen(?:s)? {S})", Claim::Each},
     // Modes.
     {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,3}?{M}\w*)", Claim::Both},
-    {R"(\bals {M}\w* Zeichen (?:\S+ ){0,3}?(?:sie|beide)\b)", Claim::Both},
+    {R"(\bals {M}\w* Zeichen\b)", Claim::Both},
     {R"({S},? (?:ist |als |ein |eine |das )+{M}\w*)", Claim::Each},
     // Rulers.
     {R"(\b{P}(?:s|es)?{_}(?:regiert|beherrscht|lenkt|herrscht über) (?:beide|sie beide|die beiden))",
@@ -356,13 +357,15 @@ private:
             break;
         case Claim::Each:
             relation = false;
-            holds = holds && !signs.empty()
-                    && (qualities.size() == 1 || qualities.size() == signs.size());
-            for (std::size_t i = 0; holds && i < signs.size(); ++i) {
+            holds = holds && !signs.empty() && !qualities.empty()
+                    && (qualities.size() == 1 || signs.size() == 1
+                        || qualities.size() == signs.size());
+            for (std::size_t i = 0; holds && i < std::max(signs.size(), qualities.size()); ++i) {
+                const int sign = signs[signs.size() == 1 ? 0 : i];
                 const Capture& q = qualities[qualities.size() == 1 ? 0 : i];
-                holds = has(signs[i], q);
+                holds = has(sign, q);
                 if (holds)
-                    m_single.emplace_back(q.type, signs[i]);
+                    m_single.emplace_back(q.type, sign);
             }
             break;
         case Claim::Split:
