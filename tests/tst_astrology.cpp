@@ -62,8 +62,8 @@ constexpr int kSignCount = static_cast<int>(std::size(kSigns));
 enum class Claim { Both, Each, Split, Same, Differ, Angle, Follows, Place };
 
 struct Phrase {
-    // {S} sign, {E} element, {M} mode, {P} planet, {A} aspect, {N} number of signs, {_} a gap
-    // within the sentence.
+    // {S} sign, {E} element, {M} mode, {P} planet, {A} aspect, {N} number of places, {R} verb
+    // of ruling, {_} a gap within the sentence.
     std::string_view pattern;
     Claim claim;
     int arg = 0;
@@ -90,7 +90,7 @@ constexpr Phrase kPhrases[] = {
     {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,3}?{E}zeichen)", Claim::Both},
     {R"(\bals {E}zeichen\b)", Claim::Both},
     {R"(\bElement(?:e|en|es|s)? {E}\w*)", Claim::Both},
-    {R"(\b(?:dasselbe|das gleiche|ein gemeinsames|gemeinsame[ns]?) Element)", Claim::Same, 'E'},
+    {R"(\b(?:dasselbe|demselben|ein gemeinsames|gemeinsame[ns]?) Element)", Claim::Same, 'E'},
     {R"(\b(?:verschiedene[n]?|unterschiedliche[n]?) Elemente)", Claim::Differ, 'E'},
     {R"(\b{E}(?:zeichen\w*|-)? (?:und|trifft(?: auf)?) (?:ein(?:em)? )?{E}(?:zeichen\w*)?\b)",
      Claim::Split},
@@ -99,22 +99,34 @@ constexpr Phrase kPhrases[] = {
     {R"(\b(?:das|dem|des) {E}zeichen(?:s)? {S})", Claim::Each},
     // Modes.
     {R"(\b(?:zwei|beide[n]?)\s+(?:\S+\s+){0,3}?{M}\w*)", Claim::Both},
+    {R"(\b{M}\w* (?:\S+ ){0,2}?beide\b)", Claim::Both},
     {R"(\bals {M}\w* Zeichen\b)", Claim::Both},
     {R"({S},? (?:ist |als |ein |eine |das )+{M}\w*)", Claim::Each},
-    // Rulers.
-    {R"(\b{P}(?:s|es)?{_}(?:regiert|beherrscht|lenkt|herrscht über) (?:beide|sie beide|die beiden))",
+    // Rulers; {R} is a verb of ruling.
+    {R"(\b{P}(?:s|es)?{_}{R} (?:beide|sie beide|die beiden))", Claim::Both},
+    {R"(\b{P}, (?:der|die) (?:beide|die beiden) {R})", Claim::Both},
+    {R"(\b(?:beide|die beiden|sie beide)\b{_}\b(?:unter|unterstehen) (?:dem |der )?{P}(?:, (?:dem|der) (?:\w+ )?Planeten\b)?)",
      Claim::Both},
-    {R"(\b{P}(?:s|es)?, (?:[^,.;:]{0,25} )?(?:der|die) (?:\w+ )?(?:Planet|Herrscher(?:in)?) (?:beider|der beiden)\b)",
+    {R"(\bunter (?:dem |der )?{P}\b{_}\b(?:beide|die beiden|sie beide)\b)", Claim::Both},
+    {R"(\b(?:beide|die beiden)\b{_}\b{P} (?:zum|als) (?:Herrscher|Planeten)\b)", Claim::Both},
+    {R"(\bKinder (?:des|der) {P})", Claim::Both},
+    {R"(\b{P}{_}\bbei (?:beiden|ihnen beiden)\b)", Claim::Both},
+    {R"(\bgemeinsame[rn]? (?:Planet|Herrscher),? (?:ist )?(?:der |die )?{P})", Claim::Both},
+    {R"(\b{P}{_}\bgemeinsame[rn]? (?:Planet|Herrscher)\b)", Claim::Both},
+    {R"(\b{P}, (?:[^,.;:]{0,25} )?(?:der (?:\w+ )?(?:Planet|Herrscher)|die (?:\w+ )?Herrscherin) (?:beider|der beiden)\b)",
      Claim::Both},
     {R"(\b(?:Planet|Herrscher)\w* (?:ist|heißt) (?:der |die )?{P})", Claim::Both},
-    {R"(\b{P}(?:s|es)?{_}(?:regiert|beherrscht|lenkt|herrscht über) (?:den|die) {S})", Claim::Each},
+    {R"(\b{P}(?:s|es)?{_}{R} (?:den|die) {S})", Claim::Each},
+    {R"(\b{P}, (?:der|die) (?:den|die) {S} {R})", Claim::Each},
     {R"(\b{P}(?:s|es)?, (?:der|die|den|dem) (?:Planet|Herrscher)\w* (?:des|der|von) {S})",
      Claim::Each},
     {R"(\b(?:die|der) {P} (?:des|der) {S})", Claim::Each},
-    {R"(\b{P}(?:s|es)?, (?:der|die) (?:den|die) {S} (?:regiert|beherrscht|lenkt))", Claim::Each},
-    {R"(\b{P}(?:s|es)? (?:und|trifft auf|gegen) {P}(?:, (?:die|ihre) (?:Planeten|Herrscher)\w*)?)",
+    {R"({S} steh\w* unter (?:dem |der )?{P}(?:,? und (?:der|die) {S} unter (?:dem |der )?{P})?)",
+     Claim::Each},
+    {R"(\b{P}(?:, [^,.;:]{1,40},)? (?:und|trifft auf|gegen) {P}(?:,? (?:die|ihre|als) (?:Planeten|Herrscher)\w*)?)",
      Claim::Split},
-    // Angles: the aspect named, or the number of signs between.
+    {R"(\b(?:Planeten|Herrscher)\b,? {P} und {P})", Claim::Split},
+    // Angles: the aspect named, or the number of places between the signs.
     {R"(\b{A}\w*(?:{_}\bAspekt\w*)?)", Claim::Angle},
     {R"(\bAspekt\w*{_}\b{A}\w*)", Claim::Angle},
     {R"(\bNachbar\w*|\bbenachbart\w*)", Claim::Angle, 1},
@@ -124,10 +136,20 @@ constexpr Phrase kPhrases[] = {
     {R"(\bAbstand von {N} Zeichen|\b{N} (?:Zeichen|Plätze) (?:auseinander|voneinander))",
      Claim::Angle},
     // Which sign follows which.
-    {R"({S}{_}\bfolg\w*{_}\bauf (?:den|die) {S})", Claim::Follows},
+    {R"({S}{_}\bfolg\w*{_}\bauf (?:den|die|das des|das der) {S})", Claim::Follows},
+    {R"({S} (?:im Tierkreis )?auf (?:den|die) {S} folg\w*)", Claim::Follows},
     {R"(\bfolg\w* (?:\S+ ){0,3}?(?:der|die) {S}{_}\bauf (?:den|die) {S})", Claim::Follows},
     {R"(\bauf (?:den|die) {S}{_}\bfolg\w* (?:\S+ ){0,3}?(?:der|die) {S})", Claim::Follows, 1},
+    {R"({S}{_}\b(?:gleich|direkt|unmittelbar) (?:nach|hinter) (?:dem|der|den) {S})",
+     Claim::Follows},
+    {R"(\b(?:nach|hinter) (?:dem|der|den) {S}{_}\bkomm\w* (?:\S+ ){0,2}?(?:der|die) {S})",
+     Claim::Follows, 1},
+    {R"({S}{_}\bkomm\w*{_}\bnach (?:dem|der|den) {S})", Claim::Follows},
+    {R"({S}{_}\b(?:Nachfolger\w* (?:des|der)|Zeichen nach (?:dem|der|den)) {S})", Claim::Follows},
     {R"(\blös\w* (?:der|die) {S} (?:den|die) {S}\b{_}\bab\b)", Claim::Follows},
+    {R"({S}{_}überg\w*{_}\ban (?:den|die) {S})", Claim::Follows, 1},
+    {R"(übernimm\w* (?:der|die) {S}{_}\bvon (?:dem|der|den) {S})", Claim::Follows},
+    {R"({S}{_}\bgeh\w* (?:den|dem|der) {S}(?: \S+){0,3}? voraus)", Claim::Follows, 1},
     // Places.
     {R"({S} (?:eröffnet|beginnt) den Tierkreis)", Claim::Place, 1},
     {R"({S}, (?:das|dem|des) (?:letzte|zwölfte)\w* Zeichen(?:s)? des Tierkreises)", Claim::Place,
@@ -169,6 +191,7 @@ CompiledPhrase compile(const Phrase& phrase)
         {'P', "(Mars|Venus|Merkur|Mond|Sonne|Jupiter|Saturn|Pluto|Uranus|Neptun)"},
         {'A', "(Halbsextil|Sextil|Quadrat|Trigon|Quinkunx|Opposition)"},
         {'N', "(zwei|drei|vier|fünf|sechs)"},
+        {'R', "(?:regiert|beherrscht|lenkt|prägt|herrscht über)"},
         {'_', "[^.;:!?]{0,80}?"},
     };
     std::string pattern;
@@ -182,7 +205,7 @@ CompiledPhrase compile(const Phrase& phrase)
             continue;
         }
         pattern += slot->second;
-        if (slot->first != '_')
+        if (slot->first != '_' && slot->first != 'R')
             types += slot->first;
         i += 2;
     }
