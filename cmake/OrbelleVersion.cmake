@@ -1,5 +1,6 @@
 # The program's version exists once, as the project version in CMakeLists.txt. This writes
-# it into a header for the C++ sources and the Windows resource compiler alike.
+# it into a header for the C++ sources and the Windows resource compiler alike, and into
+# the program's Windows manifest.
 
 # The version record has always spelt the version with a two-digit minor number and a
 # four-digit build number: 2.0.0.54 is "2.00.0054".
@@ -17,7 +18,17 @@ orbelle_zero_padded(orbelle_tweak_padded ${PROJECT_VERSION_TWEAK} 4)
 set(ORBELLE_VERSION_RECORD_TEXT
     "${PROJECT_VERSION_MAJOR}.${orbelle_minor_padded}.${orbelle_tweak_padded}")
 set(ORBELLE_PRODUCT_TITLE "Orbelle ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+# Who publishes the program: the version records of the program and of the setup program,
+# and the entry Windows lists among the installed programs.
+set(ORBELLE_PUBLISHER "Jonas Tavix")
+set(ORBELLE_COPYRIGHT "Copyright © 2026 ${ORBELLE_PUBLISHER}")
 
 set(ORBELLE_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${PROJECT_SOURCE_DIR}/src/OrbelleVersion.h.in
     ${ORBELLE_GENERATED_DIR}/OrbelleVersion.h @ONLY)
+
+# The manifest names the program's version too; the resource compiler embeds it.
+if(WIN32)
+    configure_file(${PROJECT_SOURCE_DIR}/src/resources/orbelle.exe.manifest.in
+        ${ORBELLE_GENERATED_DIR}/orbelle.exe.manifest @ONLY)
+endif()

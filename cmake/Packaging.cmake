@@ -60,7 +60,6 @@ set(CPACK_PACKAGE_VENDOR Tavix)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tavix Packaging <packaging@orbelle.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "partner astrology by sun sign, in German")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://orbelle.example/)
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)

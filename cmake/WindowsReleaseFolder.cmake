@@ -2,29 +2,26 @@
 # it, so that it runs on a Windows machine without Qt or MinGW installed. Install with
 # --prefix <folder>; CMAKE_INSTALL_BINDIR is "." then, so orbelle.exe sits at the top.
 
-# The Qt libraries the program links, and the plugins Qt loads at run time: the Windows
-# platform, the native widget style, and the image formats beyond the built-in PNG.
+# The Qt libraries the program links, and the two plugins Qt loads at run time: the Windows
+# platform and the native widget style. The artwork and the icons are compiled in as raw
+# pixels, so no image format plugin is needed.
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport
     Qt6::Concurrent
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(orbelle_qt_plugins
     platforms:Qt6::QWindowsIntegrationPlugin
     styles:Qt6::QWindowsVistaStylePlugin
-    imageformats:Qt6::QGifPlugin
-    imageformats:Qt6::QICOPlugin
-    imageformats:Qt6::QJpegPlugin
 )
 foreach(entry IN LISTS orbelle_qt_plugins)
     string(REGEX MATCH "^([a-z]+):(.+)$" entry "${entry}")
     set(folder ${CMAKE_MATCH_1})
     set(plugin ${CMAKE_MATCH_2})
-    if(TARGET ${plugin})
-        install(IMPORTED_RUNTIME_ARTIFACTS ${plugin}
-            LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder}
-            RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder})
-    elseif(folder STREQUAL "platforms")
-        message(FATAL_ERROR "Qt for Windows lacks its platform plugin ${plugin}")
+    if(NOT TARGET ${plugin})
+        message(FATAL_ERROR "Qt for Windows lacks its plugin ${plugin}")
     endif()
+    install(IMPORTED_RUNTIME_ARTIFACTS ${plugin}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder})
 endforeach()
 
 # Qt's own dialogs and buttons in German, from Debian's translations package: the Windows
@@ -46,3 +43,7 @@ foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     endif()
     install(FILES ${runtime_path} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
+
+# The setup program's version, publisher and icon, for makensis (scripts/build-windows).
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/setup-config.nsh.in
+    ${PROJECT_BINARY_DIR}/packaging/setup-config.nsh @ONLY)
