@@ -17,7 +17,8 @@ orbelle_zero_padded(orbelle_minor_padded ${PROJECT_VERSION_MINOR} 2)
 orbelle_zero_padded(orbelle_tweak_padded ${PROJECT_VERSION_TWEAK} 4)
 set(ORBELLE_VERSION_RECORD_TEXT
     "${PROJECT_VERSION_MAJOR}.${orbelle_minor_padded}.${orbelle_tweak_padded}")
-set(ORBELLE_PRODUCT_TITLE "Orbelle ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+set(ORBELLE_PRODUCT_NAME Orbelle)
+set(ORBELLE_PRODUCT_TITLE "${ORBELLE_PRODUCT_NAME} ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 # Who publishes the program: the version records of the program and of the setup program,
 # and the entry Windows lists among the installed programs.
 set(ORBELLE_PUBLISHER "Jonas Tavix")

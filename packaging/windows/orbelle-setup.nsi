@@ -20,6 +20,8 @@ Unicode true
 Target amd64-unicode
 SetCompressor /SOLID /FINAL lzma
 RequestExecutionLevel admin
+; Drawn sharp at every display scale instead of enlarged as a blurred bitmap.
+ManifestDPIAware true
 
 !include "${ORBELLE_SETUP_CONFIG}"
 !include MUI2.nsh

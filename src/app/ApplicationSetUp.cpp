@@ -1,5 +1,8 @@
 #include "app/ApplicationSetUp.h"
 
+#include "OrbelleVersion.h"
+#include "kit/QtText.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -47,7 +50,7 @@ bool setUpApplication(QApplication& app)
 {
     // The application name also becomes the X11 window class, which the desktop entry's
     // StartupWMClass names; only the display name would change the window captions.
-    QCoreApplication::setApplicationName(QStringLiteral("Orbelle"));
+    QCoreApplication::setApplicationName(toQString(kProductName));
     QCoreApplication::setOrganizationName(QStringLiteral("Tavix"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orbelle.example"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileId));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OrbelleVersion.h"
+
 #include <string_view>
 
 namespace orbelle {
@@ -7,7 +9,7 @@ namespace orbelle {
 enum class MessageIcon { None, Information, Warning };
 
 // Title shown by a message box that names none of its own.
-inline constexpr std::string_view kApplicationTitle = "Orbelle";
+inline constexpr std::string_view kApplicationTitle = kProductName;
 
 // A modal message box with a single OK button. Returns when the user has confirmed.
 class MessageBoxPort {

@@ -1,5 +1,8 @@
 #include "qt/SystemPrinter.h"
 
+#include "OrbelleVersion.h"
+#include "kit/QtText.h"
+
 #ifdef ORBELLE_HAVE_CUPS
 #include "qt/CupsServer.h"
 #endif
@@ -71,7 +74,7 @@ QFuture<PrinterPort::Outcome> SystemPrinter::print(const QString& text, const QF
 
 bool printText(const QString& text, const QFont& font, QPrinter& printer)
 {
-    printer.setDocName(QStringLiteral("Orbelle"));
+    printer.setDocName(toQString(kProductName));
     printer.setPageMargins(kMarginsMillimetre, QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer))
