@@ -116,6 +116,7 @@ constexpr Phrase kPhrases[] = {
     {R"(\b{P}, (?:[^,.;:]{0,25} )?(?:der (?:\w+ )?(?:Planet|Herrscher)|die (?:\w+ )?Herrscherin) (?:beider|der beiden)\b)",
      Claim::Both},
     {R"(\b(?:Planet|Herrscher)\w* (?:ist|heißt) (?:der |die )?{P})", Claim::Both},
+    {R"(\b{P}, (?:sein|ihr) (?:Planet|Herrscher)\b)", Claim::Both},
     {R"(\b{P}(?:s|es)?{_}{R} (?:den|die) {S})", Claim::Each},
     {R"(\b{P}, (?:der|die) (?:den|die) {S} {R})", Claim::Each},
     {R"(\b{P}(?:s|es)?, (?:der|die|den|dem) (?:Planet|Herrscher)\w* (?:des|der|von) {S})",
