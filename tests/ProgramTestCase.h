@@ -2,7 +2,6 @@
 
 #include "MainWindowFixture.h"
 
-#include <QApplication>
 #include <QObject>
 #include <QTest>
 
@@ -15,11 +14,6 @@ protected:
     MainWindowFixture m_app;
 
 private Q_SLOTS:
-    void init() { m_app.start(); }
-
-    void cleanup()
-    {
-        m_app.stop();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
+    void init();
+    void cleanup();
 };
