@@ -27,3 +27,17 @@ window_within() {
         sleep 0.2
     done
 }
+
+# For a failure message, under the script's name NAME: the windows on the screen and
+# whether the program runs, which tell a slow start from a crash or a dialog in the way.
+describe_screen() {
+    local id
+    for id in $(windows_found --name .); do
+        echo "$1: on the screen: \"$(xdotool getwindowname "$id" 2>/dev/null)\"" >&2
+    done
+    if grep -qs 'orbelle\.exe' /proc/[0-9]*/cmdline; then
+        echo "$1: orbelle.exe is running" >&2
+    else
+        echo "$1: orbelle.exe is not running" >&2
+    fi
+}
